@@ -1,0 +1,35 @@
+#pragma once
+#include <QPushButton>
+
+#include "core/types.h"
+
+// The push button of every window: Caption, BackColor, Enabled, Visible and
+// Left (twips) show at once; Click is QPushButton::clicked. A second
+// notification carries one 16-bit value: the character code of a key typed
+// on the button (keys that press the button or move the focus excepted).
+class ButtonPlus : public QPushButton {
+    Q_OBJECT
+public:
+    explicit ButtonPlus(const QString& caption, QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+
+    // A colour number &HBBGGRR, or a system colour such as &H8000000F (button face).
+    void SetBackColor(quint32 colorNumber);
+    quint32 BackColor() const { return backColor; }
+
+    int Left() const;            // twips
+    void SetLeft(int twips);
+
+signals:
+    void ShowValue(Integer& value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    quint32 backColor = 0x8000000F;
+};
+
+constexpr quint32 ButtonFaceColor = 0x8000000F;

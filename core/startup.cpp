@@ -1,0 +1,144 @@
+#include "core/startup.h"
+
+#include <QTime>
+
+#include "core/files.h"
+#include "core/numeric.h"
+#include "core/settings_store.h"
+#include "core/state.h"
+#include "platform/folders.h"
+#include "platform/keys.h"
+#include "platform/random.h"
+#include "platform/resources.h"
+#include "table/frmMain.h"
+#include "platform/controls.h"
+
+void InitResources() { Q_INIT_RESOURCE(resources); }
+
+namespace {
+
+struct MediaFile {
+    int resource;
+    const char* name;
+};
+
+// The built-in sounds and backgrounds, written to the temporary folder in this order.
+QList<MediaFile> mediaFiles() {
+    QList<MediaFile> files{{101, "11d.wav"},    {102, "33d.wav"},  {103, "moveit.wav"},
+                           {104, "passem1.wav"}, {105, "passem2.wav"}, {106, "bust.wav"},
+                           {107, "undo.wav"},   {108, "gameover.wav"}, {109, "overtop.wav"}};
+    static const QList<QByteArray> backgrounds = [] {
+        QList<QByteArray> names;
+        for (int n = 1; n <= 11; ++n) names << "2ovdsk" + QByteArray::number(n) + ".jpg";
+        return names;
+    }();
+    for (int n = 1; n <= 11; ++n) files.append({200 + n, backgrounds[n - 1].constData()});
+    return files;
+}
+
+QString soundOrDefault(const char* key, const char* builtIn) {
+    const QString path = ReadSetting(QLatin1String(key));
+    return path.isEmpty() ? TempDir + QLatin1String(builtIn) : path;
+}
+
+// Dice whose face bitmaps do not all exist fall back to the default colour.
+Integer checkedDieColor(Integer base) {
+    if (base == 0) return 112;
+    for (int face = 1; face <= 6; ++face)
+        if (platform::LoadResBitmap(base + face).isNull()) return 112;
+    return base;
+}
+
+void showBackground(const QString& path) {
+    // A picture that cannot be read leaves the table without one.
+    MainForm().Image1->SetPicture(platform::LoadPicture(path));
+}
+
+// Reads a key; when the write just before it could not be stored, the value meant.
+QString writtenValue(const QString& key, const QString& meant) {
+    const QString stored = ReadSetting(key);
+    return stored.isEmpty() ? meant : stored;
+}
+
+}  // namespace
+
+void Main() {
+    Quitting = false;
+    platform::Randomize(unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    OptionsOpen = false;
+    platform::InstallKeyTracker();
+
+    WinDir = platform::ConfigFolder();
+    TempDir = GetTempFolder();
+    for (const MediaFile& file : mediaFiles())
+        ExtractResource(file.resource, QStringLiteral("CUSTOM"), TempDir + QLatin1String(file.name));
+
+    for (int seat = 0; seat <= 7; ++seat) TestWins[seat] = 0;
+    TestMode = false;
+    TestGamesPlayed = 0;
+
+    IniFile = WinDir + QStringLiteral("OrvaneDravik3.ini");
+    Settings().Open(IniFile, QStringLiteral("Info"));
+
+    SndDravik = soundOrDefault("DravikSound", "bust.wav");
+    SndOneDie = soundOrDefault("OneDieSound", "11d.wav");
+    SndMultiDie = soundOrDefault("MultiDieSound", "33d.wav");
+    SndMoveDie = soundOrDefault("MoveDieSound", "moveit.wav");
+    SndPassem1 = soundOrDefault("Passem1Sound", "passem1.wav");
+    SndPassem2 = soundOrDefault("Passem2Sound", "passem2.wav");
+    SndUndo = soundOrDefault("UndoSound", "undo.wav");
+    SndGameOver = soundOrDefault("GameOverSound", "gameover.wav");
+
+    DieColorBase = checkedDieColor(ToInteger(Val(ReadSetting(QStringLiteral("DieColor")))));
+    PlayToScore = ToInteger(Val(ReadSetting(QStringLiteral("defPlayToScore"))));
+    if (PlayToScore != 5000 && PlayToScore != 10000) PlayToScore = 5000;
+    BreakIn = ToInteger(Val(ReadSetting(QStringLiteral("defBreakInScore"))));
+    if (BreakIn != 500 && BreakIn != 1000) BreakIn = 500;
+    SoundOff = Val(ReadSetting(QStringLiteral("SoundFXOFF"))) != 0;
+    const double speed = Val(ReadSetting(QStringLiteral("ComputerFast")));
+    ComputerSpeed = (speed >= -0.5 && speed < 255.5) ? ToByte(speed) : 0;
+    const QString sortDice = ReadSetting(QStringLiteral("SortDice"));
+    SortDiceOn = sortDice.isEmpty() || Val(sortDice) != 0;
+    const QString markScorers = ReadSetting(QStringLiteral("MarkScorers"));
+    MarkScorersOn = markScorers.isEmpty() || Val(markScorers) != 0;
+
+    // Background: a stored path, "(None)", or on first start the branded
+    // picture beside the program when there is one, else built-in picture 9.
+    const QString background = ReadSetting(QStringLiteral("Background"));
+    bool branded = false;
+    if (background.isEmpty()) {
+        const QString brandedPath = platform::ProgramFolder() + QStringLiteral("Background/Orvane.gif");
+        const QString chosen = FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
+        branded = chosen == brandedPath;
+        WriteSetting(QStringLiteral("Background"), chosen);
+        showBackground(writtenValue(QStringLiteral("Background"), chosen));
+    } else if (background != QStringLiteral("(None)")) {
+        showBackground(background);
+    }
+
+    const QString textColor = ReadSetting(QStringLiteral("TextColor"));
+    if (branded) {
+        Settings().SelectKey(QStringLiteral("TextColor"));
+        Settings().WriteLong(65535);
+        CurTextColor = QStringLiteral("65535");
+    } else if (!textColor.isEmpty()) {
+        CurTextColor = textColor;
+    } else {
+        CurTextColor = QString::number(0xFFFF80);
+        WriteSetting(QStringLiteral("TextColor"), CurTextColor);
+    }
+
+    MainForm().ApplyLabelColors(CurTextColor);
+
+    for (int i = 0; i < 6; ++i) {
+        DiceCode[i] = QStringLiteral("0");
+        OnTable[i] = false;
+        TrayUsed[i] = false;
+    }
+    TurnScore = 0;
+    FinalRoundStarter = NoSeat;
+    ScorePadInUse = false;
+    CurPlayer = NoSeat;
+
+    MainForm().show();
+}

@@ -1,0 +1,32 @@
+#include "platform/resources.h"
+
+#include <QFile>
+#include <QHash>
+#include <QImageReader>
+
+namespace platform {
+
+QByteArray LoadResData(const QString& type, int id) {
+    QFile file(QStringLiteral(":/%1/%2").arg(type.toLower()).arg(id));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QPixmap LoadResBitmap(int id) {
+    static QHash<int, QPixmap> decoded;
+    auto found = decoded.constFind(id);
+    if (found != decoded.constEnd()) return *found;
+    QPixmap pixmap(QStringLiteral(":/bitmap/%1.png").arg(id));
+    decoded.insert(id, pixmap);
+    return pixmap;
+}
+
+QPixmap LoadPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) return {};
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+// The two top-ten lists of the main window.
+#include <QListWidget>
+
+#include "core/highscore_file.h"
+#include "table/frmMain.h"
+
+void frmMain::LoadHighScores() {
+    const QStringList entries = ReadHighScoreFile();
+    lstHSTS->clear();
+    lstBMoV->clear();
+    lstHSTS->addItems(entries.mid(0, 10));
+    lstBMoV->addItems(entries.mid(10, 10));
+}

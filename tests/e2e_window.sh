@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb, waits for its main window and saves a
+# screenshot. Fails when the window does not appear.
+set -u
+program=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$program" >"$work/program.log" 2>&1 &
+game=$!
+found=
+for _ in $(seq 100); do
+    if xwininfo -root -tree 2>/dev/null | grep -q '" Orvane Dravik 3.0"'; then found=yes; break; fi
+    kill -0 $game 2>/dev/null || break
+    sleep 0.1
+done
+if [ -z "$found" ]; then
+    echo "the main window did not appear"
+    cat "$work/program.log"
+    exit 1
+fi
+sleep 1  # let the first frame reach the screen before the picture is taken
+import -display "$display" -window root "$shots/main_window.png" || { echo "no screenshot"; exit 1; }
+echo "screenshot: $shots/main_window.png"
+[ -f "$work/config/OrvaneDravik3.ini" ] || { echo "the settings file was not written"; exit 1; }
+exit 0
