@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the game table with its trays, buttons, labels, label
 // menus, hidden high-score lists and the options panel.
+#include <QColor>
 #include <QWidget>
 #include <array>
 
@@ -88,12 +89,42 @@ public:
     void Form_Resize();
     void Form_Unload(Integer& Cancel);
 
-    // The game table.
+    // Computer players and the two dice routines (public members of the table).
+    void Bot_Cautious();
+    void Bot_Normal();
+    void Bot_Fearless();
+    void Bot_Simple();
+    void Bot_Moron();
+    Byte GetDie2();
+    void Bubble(Integer& SortHowMany);
+
+    // The throw, its scoring and the turn states.
     void cmdRoll_Click();
-    void cmdPassDice_Click();
+    void ThrowDice(Byte& NumDice);
+    void FindScoringDice(Byte& NumDice);
+    void SetStateAfterRoll();
+    void SetStateAfterPick();
+    void ShowDravik();
+
+    // Taking dice and undo.
     void Picture1_MouseUp(int Index, int Button, int Shift, float X, float Y);
     void picTray1_MouseUp(int Button, int Shift, float X, float Y);
     void picTray2_MouseUp(int Button, int Shift, float X, float Y);
+    void TakeDie(Byte& Index);
+
+    // Passing the dice and the end of the game.
+    void cmdPassDice_Click();
+    void FinishGame();
+    Integer GetWinningMargin();
+
+    // The computer players' common steps and the style dispatch.
+    void StartComputerTurn();
+    void PickDiceCautious();
+    void PickDiceNormal();
+    void PickDiceFearless();
+    Byte CountDiceUp();
+    void RollDiceForBot();
+    void PassDiceForBot();
 
     // Menus and buttons.
     void lblMnuGame_Click();
@@ -110,8 +141,32 @@ public:
     void cmdExit_Click();
     void cmdOptions_Click();
 
-    // High-score lists.
+    // High-score lists and the top-ten checks.
     void LoadHighScores();
+    void CheckTurnHighScore(const QString& Name, Integer Score);
+    void CheckWhoopinHighScore(const QString& Name, Integer Margin);
+    void SaveHighScores();
+
+    // The options panel, dice colours, backgrounds and text colours.
+    void LoadOptionsPanel();
+    void InitOptionsPanel();
+    void ShowOptionValues();
+    void ARCmdSaveOptions_Click();
+    void SaveOptionValues();
+    void ARCmdCancelOptions_Click();
+    void RevertDisplayOptions();
+    void cboDiceColor_Click();
+    void lblColor_Click(Integer Index);
+    void lstSkin_Click();
+    void ApplyDisplayOptions();
+    QString PendingTextColor;
+    std::array<Boolean, 6> SavedMarkerVisible{};
+    Integer SavedSkinIndex = 0;
+    Integer SavedDieColorBase = 0;
+    QColor SavedTray1Color, SavedTray2Color;
+    std::array<QColor, 12> SavedDiceBackColor{};
+    Boolean FillingOptions;
+    Boolean SavedRollEnabled, SavedPassEnabled, SavedNewGameEnabled;
 
     // Label colours: the excepted captions navy, all others the given colour text.
     void ApplyLabelColors(const QString& colorText);
