@@ -1,0 +1,27 @@
+#pragma once
+// The high-score file "highscores.dat" beside the program: the single-turn top ten then the winning
+// margin top ten, one "name¤score" line each ended by CR LF, passed through ScrambleText, then a plain
+// CR LF. One byte per character (Latin-1).
+#include <QString>
+#include <QStringList>
+
+// Codes 0..127 move up by 128, codes 128..255 down by 127. Characters beyond Latin-1 become '?' first.
+QString ScrambleText(const QString& text);
+// Codes 128..255 move down by 128, codes 0..127 up by 127 (the inverse for every code but 255).
+QString UnscrambleText(const QString& text);
+
+QString HighScoreFilePath();
+
+// The twenty built-in entries: ten single-turn entries, then ten margin entries.
+QStringList BuiltInHighScores();
+
+// Replaces the file with the built-in lists.
+void ResetHighScores();
+
+// Replaces the file with these twenty entries; false when the count is not twenty or the file cannot
+// be written (the old file then stays). CR and LF inside an entry are written as spaces.
+bool WriteHighScoreFile(const QStringList& twentyEntries);
+
+// The twenty entries of the file. A file that cannot be read or has fewer than twenty "name¤score"
+// lines is replaced by the built-in lists, which are returned (even when the file cannot be written).
+QStringList ReadHighScoreFile();
