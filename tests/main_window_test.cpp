@@ -1,0 +1,121 @@
+// The main window: keys, closing with the quit question, minimising with the score pad.
+#include <QTest>
+
+#include "core/pushbutton.h"
+#include "core/state.h"
+#include "platform/controls.h"
+#include "platform/twips.h"
+#include "support/fixtures.h"
+#include "table/frmMain.h"
+#include "windows/frmScorePad.h"
+
+// The keys the table knows, as the window's key handler numbers them.
+TEST(KeyCodes, QtKeysMapToTheTableKeyCodes) {
+    struct Case {
+        int qtKey;
+        bool keypad;
+        int code;
+    };
+    const std::vector<Case> cases{
+        {Qt::Key_Backspace, false, 8}, {Qt::Key_Escape, false, 27}, {Qt::Key_1, false, 49},
+        {Qt::Key_6, false, 54},        {Qt::Key_1, true, 97},       {Qt::Key_6, true, 102},
+        {Qt::Key_0, true, 96},         {Qt::Key_Period, true, 110}, {Qt::Key_P, false, 80},
+        {Qt::Key_R, false, 82},        {Qt::Key_F2, false, 113},    {Qt::Key_F3, false, 0},
+        {Qt::Key_Period, false, 0},    {Qt::Key_Space, false, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(VbKeyCode(c.qtKey, c.keypad), c.code) << c.qtKey << " " << c.keypad;
+}
+
+// Esc ends the program at once, even in a game, without asking.
+TEST_F(TableTest, EscEndsTheProgramWithoutAQuestion) {
+    CurPlayer = 0;
+    QTest::keyClick(&form(), Qt::Key_Escape);
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// F2 during a game asks before it ends the game; Shift+F2 alone restarts without asking.
+TEST_F(TableTest, F2AsksTheQuitQuestionUnlessShiftAloneIsHeld) {
+    CurPlayer = 0;
+    const std::vector<std::pair<Qt::KeyboardModifiers, size_t>> cases{
+        {Qt::NoModifier, 1}, {Qt::ShiftModifier | Qt::ControlModifier, 2}, {Qt::ShiftModifier, 2}};
+    for (const auto& [modifiers, questions] : cases) {
+        dialogs.answers = {platform::Answer::No};
+        QTest::keyClick(&form(), Qt::Key_F2, modifiers);
+        size_t asked = 0;
+        for (const auto& box : dialogs.shown) asked += box.text == "Are you sure you want to quit the current game?";
+        EXPECT_EQ(asked, questions) << int(modifiers);
+    }
+}
+
+// Closing with no game running asks nothing and closes everything.
+TEST_F(TableTest, ClosingWithoutAGameAsksNothing) {
+    form().close();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(Quitting);
+    EXPECT_FALSE(form().isVisible());
+}
+
+// During a game the player is asked; No keeps the window and the game.
+TEST_F(TableTest, ClosingDuringAGameAsksTheQuitQuestion) {
+    CurPlayer = 1;
+    dialogs.answers = {platform::Answer::No};
+    form().close();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const auto& box = dialogs.shown[0];
+    EXPECT_EQ(box.text, "Are you sure you want to quit the current game?");
+    EXPECT_EQ(box.title, "Quit?");
+    EXPECT_EQ(box.buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(box.icon, platform::Icon::Question);
+    EXPECT_EQ(sound.beeps, 1);
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(Quitting);
+    EXPECT_EQ(CurPlayer, 1);
+
+    dialogs.answers = {platform::Answer::Yes};
+    form().close();
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(Quitting);
+    EXPECT_FALSE(form().isVisible());
+}
+
+// Once a game has been started, minimising hides the score pad and restoring brings it back
+// at the place it had.
+TEST_F(TableTest, MinimisingHidesTheScorePadAndRestoringShowsItAgain) {
+    form().showMinimized();
+    EXPECT_EQ(ScorePadIfLoaded(), nullptr);  // no game yet: the pad is not touched
+
+    form().showNormal();
+    ScorePadInUse = true;
+    ScorePad().move(platform::Px(9000), platform::Px(1500));
+    ScorePad().show();
+    form().showMinimized();
+    EXPECT_FALSE(ScorePad().isVisible());
+    EXPECT_EQ(ScorePadLeft, 9000);
+    EXPECT_EQ(ScorePadTop, 1500);
+
+    ScorePad().move(0, 0);
+    form().showNormal();
+    EXPECT_TRUE(ScorePad().isVisible());
+    EXPECT_EQ(ScorePad().pos(), QPoint(platform::Px(9000), platform::Px(1500)));
+
+    OptionsResizing = true;  // the options panel moving the window leaves the pad alone
+    form().showMinimized();
+    EXPECT_TRUE(ScorePad().isVisible());
+}
+
+// The load step narrows the window to the game area and centres it.
+TEST_F(TableTest, LoadStepNarrowsTheWindowAndHidesMarkersAndDivider) {
+    EXPECT_EQ(form().width(), platform::Px(8265 - 2400));
+    EXPECT_EQ(form().height(), platform::Px(7695));
+    EXPECT_EQ(form().picGameTray->x(), 0);
+    EXPECT_FALSE(form().picOptionsTray->isVisible());
+    EXPECT_FALSE(form().pctDivider->isVisible());
+    for (auto* marker : form().picMarker) EXPECT_FALSE(marker->isVisible());
+    EXPECT_TRUE(form().pctDivider->HasPicture());
+    EXPECT_TRUE(form().picMarker[0]->HasPicture());
+    EXPECT_TRUE(FirstActivate);
+    EXPECT_EQ(form().lblStatus->Caption(), " ");
+    // Every push button has the button face colour.
+    for (ButtonPlus* button : form().findChildren<ButtonPlus*>()) EXPECT_EQ(button->BackColor(), ButtonFaceColor);
+}

@@ -1,0 +1,148 @@
+// The shared services: die draws, points needed, sounds, buttons and dice colours.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtEndian>
+
+#include "core/pushbutton.h"
+#include "core/services.h"
+#include "core/state.h"
+#include "platform/random.h"
+#include "platform/resources.h"
+#include "platform/sound.h"
+#include "support/fixtures.h"
+#include "table/dice_colors.h"
+#include "table/frmMain.h"
+#include "platform/controls.h"
+
+namespace {
+
+// A mono 16-bit WAV of the given length.
+void writeWave(const QString& path, int milliseconds) {
+    const quint32 rate = 22050, bytes = rate * 2 * quint32(milliseconds) / 1000;
+    QByteArray data("RIFF");
+    auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
+    auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
+    put32(36 + bytes);
+    data.append("WAVEfmt ");
+    put32(16); put16(1); put16(1); put32(rate); put32(rate * 2); put16(2); put16(16);
+    data.append("data");
+    put32(bytes);
+    data.append(QByteArray(int(bytes), '\0'));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+}  // namespace
+
+// Only the last of 750 draws makes the face; the others only move the generator on.
+TEST(Services, RollDieUsesTheLastOf750Draws) {
+    int draws = 0;
+    platform::SetRandomSource([&draws] { return ++draws == 750 ? 0.70 : 0.0; });
+    EXPECT_EQ(RollDie(6), 5);  // Int(0.70 * 6) + 1
+    EXPECT_EQ(draws, 750);
+    platform::SetRandomSource({});
+}
+
+TEST(Services, PointsNeededCountFromTheBestOfGoalAndOtherSeats) {
+    struct Case {
+        Integer goal;
+        std::vector<Integer> scores;
+        Byte seat;
+        Integer turn, needed;
+    };
+    const std::vector<Case> cases{
+        {5000, {3000, 5200, 4000}, 2, 300, 950},
+        {5000, {0, 0}, 0, 0, 5050},
+        {5000, {5150, 0, 0}, 1, 0, 5200},
+        {10000, {10050, 10050}, 1, 0, 50},      // level with the best: 50
+        {5000, {5300, 6000}, 1, 200, -850},     // ahead: negative
+        {5000, {32767, 0}, 1, 0, 32767},        // out of range: held at the limit
+    };
+    for (const Case& c : cases) {
+        PlayToScore = c.goal;
+        NumPlayers = Byte(c.scores.size());
+        for (size_t i = 0; i < c.scores.size(); ++i) PlayerScore[i] = c.scores[i];
+        PlayerScore[c.scores.size()] = 30000;  // a seat beyond NumPlayers never counts
+        CurPlayer = c.seat;
+        TurnScore = c.turn;
+        EXPECT_EQ(GetPointsNeeded(), c.needed);
+    }
+    ClearSharedState();
+}
+
+// One sound at a time: a request while one plays is dropped; a missing file plays nothing.
+TEST_F(PlatformTest, SoundsPlayOneAtATime) {
+    const QString longSound = TempDir_() + "long.wav", shortSound = TempDir_() + "short.wav";
+    writeWave(longSound, 500);
+    writeWave(shortSound, 100);
+    EXPECT_EQ(platform::WaveDurationMs(longSound), 500);
+
+    EXPECT_TRUE(PlaySoundFile(longSound));
+    clock.Advance(499);
+    EXPECT_FALSE(PlaySoundFile(shortSound));
+    clock.Advance(1);
+    EXPECT_TRUE(PlaySoundFile(shortSound));
+    clock.Advance(100);
+    EXPECT_FALSE(PlaySoundFile(TempDir_() + "missing.wav"));
+    QFile text(TempDir_() + "text.wav");
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("RIFF but not a wave at all");
+    text.close();
+    EXPECT_FALSE(PlaySoundFile(text.fileName()));
+    EXPECT_EQ(sound.played, QStringList({longSound, shortSound}));
+}
+
+TEST_F(TableTest, ShowStatusSetsTheStatusLineAndBringsItToTheFront) {
+    ShowStatus("Rolling...");
+    EXPECT_EQ(form().lblStatus->Caption(), "Rolling...");
+    const auto siblings = form().picGameTray->children();
+    EXPECT_EQ(siblings.last(), form().lblStatus);
+}
+
+TEST(Services, ButtonsTakeTheButtonFaceEverywhere) {
+    EXPECT_EQ(GetOSVersion(), "N/A");
+    QWidget window;
+    auto* a = new ButtonPlus("A", &window);
+    auto* b = new ButtonPlus("B", &window);
+    a->SetBackColor(0xE10000);
+    b->SetBackColor(0xFF8000);
+    FixButtonColors(&window);
+    EXPECT_EQ(a->BackColor(), ButtonFaceColor);
+    EXPECT_EQ(b->BackColor(), ButtonFaceColor);
+}
+
+// The button's second notification carries the code of a key typed on it.
+TEST(Services, ButtonCarriesTypedKeysInItsSecondNotification) {
+    ButtonPlus button("Play !!!");
+    QList<int> values;
+    QObject::connect(&button, &ButtonPlus::ShowValue, [&values](Integer& value) { values << value; });
+    QSignalSpy clicks(&button, &QPushButton::clicked);
+    QTest::keyClick(&button, Qt::Key_7);
+    QTest::keyClick(&button, Qt::Key_Space);
+    EXPECT_EQ(values, QList<int>{'7'});
+    EXPECT_EQ(clicks.count(), 1);
+    button.SetLeft(1890);
+    EXPECT_EQ(button.Left(), 1890);
+}
+
+TEST(DiceColors, LookupsByNameAndBase) {
+    EXPECT_EQ(DiceColorByName("Pablo")->base, 118);
+    EXPECT_EQ(DiceColorByName("Pablo")->openingBack, 0xE4EEECu);
+    EXPECT_FALSE(DiceColorByName("pablo").has_value());  // names match case and all
+    EXPECT_FALSE(DiceColorByName("").has_value());
+    EXPECT_STREQ(DiceColorByBase(190)->name, "Roman");
+    EXPECT_FALSE(DiceColorByBase(150).has_value());
+    EXPECT_EQ(DiceColorListItems(), QStringList({"Blue", "Red", "Clouds", "Antique", "Marbles", "Patriot", "Pablo",
+                                                 "Clocks", "Bubbles", "Computer", "Digital"}));
+    EXPECT_EQ(StartupTrayColor(124), 0xC0u);      // "Clocks" starts dark red
+    EXPECT_EQ(StartupTrayColor(118), 0x800000u);  // "Pablo" navy
+    EXPECT_EQ(StartupTrayColor(150), 0u);
+    // Every offered colour has 48 x 48 faces; the ones not offered are the small ones.
+    for (const DiceColor& colour : DiceColorTable()) {
+        const QPixmap face = platform::LoadResBitmap(colour.base + 1);
+        ASSERT_FALSE(face.isNull()) << colour.name;
+        EXPECT_EQ(colour.listPlace >= 0, face.width() == 48 && face.height() == 48) << colour.name;
+    }
+}

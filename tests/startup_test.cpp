@@ -1,0 +1,222 @@
+// Start-up: media files, settings with their defaults and validation, the main window.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "core/pushbutton.h"
+#include "core/settings_store.h"
+#include "core/startup.h"
+#include "core/state.h"
+#include "platform/controls.h"
+#include "platform/folders.h"
+#include "platform/resources.h"
+#include "support/fixtures.h"
+#include "table/frmMain.h"
+
+namespace {
+
+QString iniText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class StartupTest : public PlatformTest {};
+
+}  // namespace
+
+// A first start must work with nothing stored and leave the choices it made in the file.
+TEST_F(StartupTest, FirstStartTakesTheDefaultsAndWritesBackgroundAndTextColor) {
+    Main();
+    EXPECT_EQ(ReadSetting("Background"), TempDir_() + "2ovdsk9.jpg");
+    EXPECT_EQ(ReadSetting("TextColor"), "16777088");
+    EXPECT_EQ(CurTextColor, "16777088");
+    const QString ini = iniText(IniPath());
+    for (const char* unwritten : {"Sound=", "DieColor", "defPlayToScore", "SortDice", "MarkScorers"})
+        EXPECT_FALSE(ini.contains(QLatin1String(unwritten))) << unwritten;
+
+    EXPECT_EQ(SndDravik, TempDir_() + "bust.wav");
+    EXPECT_EQ(SndOneDie, TempDir_() + "11d.wav");
+    EXPECT_EQ(SndGameOver, TempDir_() + "gameover.wav");
+    EXPECT_EQ(DieColorBase, 112);
+    EXPECT_EQ(PlayToScore, 5000);
+    EXPECT_EQ(BreakIn, 500);
+    EXPECT_FALSE(SoundOff);
+    EXPECT_EQ(ComputerSpeed, 0);
+    EXPECT_TRUE(SortDiceOn);
+    EXPECT_TRUE(MarkScorersOn);
+
+    EXPECT_EQ(CurPlayer, 99);
+    EXPECT_EQ(FinalRoundStarter, 99);
+    EXPECT_EQ(TurnScore, 0);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(DiceCode[i], "0");
+        EXPECT_FALSE(OnTable[i]);
+        EXPECT_FALSE(TrayUsed[i]);
+    }
+    EXPECT_TRUE(QFile::exists(ProgramDir() + "highscores.dat"));
+
+    frmMain& window = MainForm();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), " Orvane Dravik 3.0");
+    EXPECT_FALSE(window.cmdRoll->isEnabled());
+    EXPECT_FALSE(window.cmdPassDice->isEnabled());
+    EXPECT_TRUE(window.Image1->HasPicture());  // built-in picture 9
+    EXPECT_EQ(window.lstHSTS->count() + window.lstBMoV->count(), 20);
+}
+
+// Every start rewrites the twenty media files from the program's own resources.
+TEST_F(StartupTest, WritesTheTwentyMediaFilesOverOldOnes) {
+    QFile stale(TempDir_() + "bust.wav");
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("an older and much longer file than the sound resource ............................"
+                "..................................................................................");
+    stale.close();
+    Main();
+    QStringList names{"11d.wav", "33d.wav", "moveit.wav", "passem1.wav", "passem2.wav",
+                      "bust.wav", "undo.wav", "gameover.wav", "overtop.wav"};
+    QList<int> ids{101, 102, 103, 104, 105, 106, 107, 108, 109};
+    for (int n = 1; n <= 11; ++n) {
+        names << QStringLiteral("2ovdsk%1.jpg").arg(n);
+        ids << 200 + n;
+    }
+    for (int i = 0; i < names.size(); ++i) {
+        QFile file(TempDir_() + names[i]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << names[i].toStdString();
+        const QByteArray resource = platform::LoadResData("CUSTOM", ids[i]);
+        ASSERT_FALSE(resource.isEmpty()) << ids[i];
+        EXPECT_EQ(file.readAll(), resource) << names[i].toStdString();
+    }
+    // The GIF under a .jpg name still loads as a picture.
+    EXPECT_FALSE(platform::LoadPicture(TempDir_() + "2ovdsk4.jpg").isNull());
+}
+
+// Stored values are validated as they are read; a bad value never stops the start.
+TEST_F(StartupTest, StoredValuesAreReadWithTheirRules) {
+    struct Case {
+        QStringList ini;
+        Integer goal, breakIn, dieColor;
+        Byte speed;
+        bool soundOff, sort, mark;
+    };
+    const std::vector<Case> cases{
+        {{"defPlayToScore=7000", "defBreakInScore=750"}, 5000, 500, 112, 0, false, true, true},
+        {{"defPlayToScore=10000", "defBreakInScore=1000", "DieColor=130"}, 10000, 1000, 130, 0, false, true, true},
+        {{"DIECOLOR=  &H76", "ComputerFast=2", "SoundFXOFF=-1"}, 5000, 500, 118, 2, true, true, true},
+        {{"DieColor=0", "ComputerFast=1.5", "SortDice=0", "MarkScorers=0"}, 5000, 500, 112, 2, false, false, false},
+        {{"DieColor=150", "ComputerFast=2.5", "SoundFXOFF=True", "SortDice=-1"}, 5000, 500, 150, 2, false, true, true},
+        // Faces that do not exist fall back to the default colour; a speed beyond a byte to Normal.
+        {{"DieColor=999", "ComputerFast=70000", "defPlayToScore=junk"}, 5000, 500, 112, 0, false, true, true},
+        {{"defPlayToScore=10000.4", "defBreakInScore=999.5"}, 10000, 1000, 112, 0, false, true, true},
+    };
+    for (const Case& c : cases) {
+        ClearSharedState();
+        WriteIni(c.ini);
+        Main();
+        const std::string label = c.ini.join(", ").toStdString();
+        EXPECT_EQ(PlayToScore, c.goal) << label;
+        EXPECT_EQ(BreakIn, c.breakIn) << label;
+        EXPECT_EQ(DieColorBase, c.dieColor) << label;
+        EXPECT_EQ(ComputerSpeed, c.speed) << label;
+        EXPECT_EQ(bool(SoundOff), c.soundOff) << label;
+        EXPECT_EQ(bool(SortDiceOn), c.sort) << label;
+        EXPECT_EQ(bool(MarkScorersOn), c.mark) << label;
+        UnloadMainForm();
+    }
+}
+
+TEST_F(StartupTest, StoredSoundPathsAreKeptAndNotWrittenBack) {
+    WriteIni({"DravikSound=/home/me/boing.wav", "UndoSound=/x/undo me.wav"});
+    Main();
+    EXPECT_EQ(SndDravik, "/home/me/boing.wav");
+    EXPECT_EQ(SndUndo, "/x/undo me.wav");
+    EXPECT_EQ(SndMoveDie, TempDir_() + "moveit.wav");
+}
+
+// The branded picture beside the program is the first-start background, with yellow labels.
+TEST_F(StartupTest, BrandedPictureBesideTheProgramIsTakenOnFirstStart) {
+    QDir().mkpath(ProgramDir() + "Background");
+    ASSERT_TRUE(QFile::copy(":/custom/204", ProgramDir() + "Background/Orvane.gif"));
+    Main();
+    EXPECT_EQ(ReadSetting("Background"), ProgramDir() + "Background/Orvane.gif");
+    EXPECT_EQ(ReadSetting("TextColor"), "65535");
+    EXPECT_EQ(CurTextColor, "65535");
+    EXPECT_TRUE(MainForm().Image1->HasPicture());
+    EXPECT_EQ(MainForm().Label1->ForeColor(), QColor(255, 255, 0));
+}
+
+// "(None)" shows no picture; empty labels and the excepted captions stay navy.
+TEST_F(StartupTest, NoBackgroundAndTheLabelColourRule) {
+    WriteIni({"Background=(None)", "TextColor=&HFF"});
+    Main();
+    frmMain& window = MainForm();
+    EXPECT_FALSE(window.Image1->HasPicture());
+    const QColor navy(0, 0, 128), red(255, 0, 0);
+    EXPECT_EQ(window.Label1->ForeColor(), red);
+    EXPECT_EQ(window.lblMnuGame->ForeColor(), red);
+    EXPECT_EQ(window.lblPlayer->ForeColor(), navy);     // empty at start
+    EXPECT_EQ(window.lblTurnScore->ForeColor(), navy);  // empty at start
+    EXPECT_EQ(window.lblSampleDice->ForeColor(), navy);
+    for (platform::Label* swatch : window.lblColor) EXPECT_EQ(swatch->ForeColor(), navy);
+    EXPECT_EQ(ReadSetting("Background"), "(None)");
+}
+
+// A picture that cannot be read leaves the table without one.
+TEST_F(StartupTest, MissingOrBrokenBackgroundShowsNoPicture) {
+    QFile junk(ProgramDir() + "not-a-picture.jpg");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is text, not a picture");
+    junk.close();
+    for (const QString& path : {ProgramDir() + "not-a-picture.jpg", ProgramDir() + "gone.jpg"}) {
+        ClearSharedState();
+        WriteIni({"Background=" + path});
+        Main();
+        EXPECT_FALSE(MainForm().Image1->HasPicture()) << path.toStdString();
+        UnloadMainForm();
+    }
+}
+
+// The trays take the start-up colour of the dice: dark red for "Clocks", black for a stray base.
+TEST_F(StartupTest, TraysAndBoxesTakeTheStartupDiceColour) {
+    const std::vector<std::pair<QString, QColor>> cases{
+        {"112", QColor(166, 2, 2)}, {"124", QColor(192, 0, 0)}, {"118", QColor(0, 0, 128)},
+        {"150", QColor(0, 0, 0)},   {"130", QColor(0, 0, 0)},
+    };
+    for (const auto& [stored, colour] : cases) {
+        ClearSharedState();
+        WriteIni({"DieColor=" + stored});
+        Main();
+        frmMain& window = MainForm();
+        EXPECT_EQ(window.picTray1->BackColor(), colour) << stored.toStdString();
+        EXPECT_EQ(window.picTray2->BackColor(), colour) << stored.toStdString();
+        for (int box : {0, 5, 10, 15}) EXPECT_EQ(window.Picture1[box]->BackColor(), colour);
+        UnloadMainForm();
+    }
+}
+
+// Garbage in the settings file, and folders that cannot be written, must not stop the program.
+TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
+    QFile ini(IniPath());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i) junk.append(char((i * 7919) % 256));
+    ini.write(junk);
+    ini.close();
+    Main();
+    EXPECT_TRUE(MainForm().isVisible());
+    EXPECT_EQ(PlayToScore, 5000);
+    UnloadMainForm();
+
+    // A plain file where the folders should be: nothing can be written under them.
+    const QString blocker = root.path() + "/blocker";
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    platform::OverrideFolders(blocker + "/config", blocker + "/temp", blocker + "/program");
+    ClearSharedState();
+    Main();
+    EXPECT_TRUE(MainForm().isVisible());
+    EXPECT_EQ(MainForm().lstHSTS->count(), 10);  // the built-in lists, though not stored
+    EXPECT_EQ(DieColorBase, 112);
+}
