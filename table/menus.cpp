@@ -2,8 +2,13 @@
 #include <QMenu>
 
 #include "core/pushbutton.h"
+#include "core/state.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/sound.h"
 #include "table/frmMain.h"
+#include "windows/frmNewGame.h"
 
 namespace {
 void popUpBelow(QMenu* menu, QWidget* label) {
@@ -17,13 +22,46 @@ void frmMain::mnuOptions_Click() { cmdOptions_Click(); }
 void frmMain::mnuExit_Click() { close(); }
 void frmMain::cmdExit_Click() { close(); }
 
+void frmMain::mnuNewGame_Click() {
+    platform::Yield();
+    if (CurPlayer == NoSeat) {
+        ShowNewGameDialog();
+        return;
+    }
+    platform::sound().Beep();
+    if (DialogMessage != QStringLiteral("RestartGame")) {
+        const auto answer = platform::dialogs().MsgBox(
+            QStringLiteral("Are you sure you want to quit the current game?"), platform::Buttons::YesNo,
+            platform::Icon::Question, QStringLiteral("Quit?"));
+        if (answer != platform::Answer::Yes) return;
+    }
+    cmdRoll->hide();
+    cmdPassDice->hide();
+    ARCmdNewGame->show();
+    lblStatus->SetCaption(QString());
+    lblPlayer->SetCaption(QString());
+    lblTurnScore->SetCaption(QString());
+    pctDivider->hide();
+    for (int i = 0; i < 6; ++i) {
+        Picture1[i]->ClearPicture();
+        picMarker[i]->hide();
+    }
+    for (int i = 10; i <= 15; ++i) Picture1[i]->ClearPicture();
+    picTray1->setEnabled(false);
+    picTray2->setEnabled(false);
+    ShowNewGameDialog();
+}
+
+void frmMain::ARCmdNewGame_Click() {
+    platform::Yield();
+    ShowNewGameDialog();
+}
+
 // The set-up dialog, the side windows and the options panel arrive with their
 // own windows; until then these commands do nothing.
-void frmMain::mnuNewGame_Click() {}
 void frmMain::mnuHowToPlay_Click() {}
 void frmMain::mnuGoHelp_Click() {}
 void frmMain::mnuAbout_Click() {}
-void frmMain::ARCmdNewGame_Click() {}
 void frmMain::cmdHighRollers_Click() {}
 void frmMain::cmdCustomizeSounds_Click() {}
 void frmMain::cmdOptions_Click() {}

@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/random.h"
 #include "table/frmMain.h"
+#include "windows/frmNewGame.h"
 #include "windows/frmScorePad.h"
 
 void PlatformTest::SetUp() {
@@ -29,9 +30,11 @@ void PlatformTest::SetUp() {
 }
 
 void PlatformTest::TearDown() {
+    UnloadNewGame();
     UnloadMainForm();
     UnloadScorePad();
     QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows that unloaded themselves
     platform::SetRandomSource({});
     platform::SetEndProgram({});
     platform::SetDialogs(nullptr);

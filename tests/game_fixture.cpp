@@ -1,0 +1,112 @@
+#include "game_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtEndian>
+
+#include "core/pushbutton.h"
+#include "core/state.h"
+#include "platform/controls.h"
+#include "table/frmMain.h"
+#include "windows/frmCongrats.h"
+#include "windows/frmNewGame.h"
+
+void GameTest::SetUp() {
+    TableTest::SetUp();
+    passWithPoints = WriteWave("passem1.wav", 300);
+    passWithout = WriteWave("passem2.wav", 300);
+    gameOver = WriteWave("gameover.wav", 300);
+    SndPassem1 = passWithPoints;
+    SndPassem2 = passWithout;
+    SndGameOver = gameOver;
+    // The going-out sound has no setting: it is always the one in the temporary folder.
+    overTop = TempDir + "overtop.wav";
+    QFile::remove(overTop);
+    QFile::copy(WriteWave("overtop.wav", 300), overTop);
+    SoundOff = false;
+    ComputerSpeed = 0;
+    MarkScorersOn = true;
+}
+
+QString GameTest::WriteWave(const QString& name, int milliseconds) {
+    const quint32 rate = 8000;
+    const quint32 bytes = rate * quint32(milliseconds) / 1000;
+    QByteArray data;
+    auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        data.append(b, 4);
+    };
+    auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        data.append(b, 2);
+    };
+    data.append("RIFF", 4);
+    put32(36 + bytes);
+    data.append("WAVEfmt ", 8);
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate);
+    put16(1);
+    put16(8);
+    data.append("data", 4);
+    put32(bytes);
+    data.append(QByteArray(int(bytes), '\x80'));
+    const QString path = root.path() + "/" + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(data);
+    return path;
+}
+
+void GameTest::StartFromDialog(const std::function<void(frmNewGame&)>& script) {
+    dialogs.modalScripts.push_back([script](QDialog& window) { script(static_cast<frmNewGame&>(window)); });
+    form().ARCmdNewGame_Click();
+}
+
+void GameTest::StartTwoPeople() {
+    StartFromDialog([](frmNewGame& dialog) {
+        SetRows(dialog, {{"Ann", -1}, {"Bob", -1}});
+        dialog.optPlayTo[0]->click();
+        dialog.optBreakIn[0]->click();
+        dialog.cmdPlay->click();
+    });
+}
+
+void GameTest::Bank(int points) {
+    TurnScore = Integer(points);
+    IsDravik = false;
+    form().cmdPassDice_Click();
+}
+
+void GameTest::PassDravik() {
+    TurnScore = 0;
+    IsDravik = true;
+    form().cmdPassDice_Click();
+}
+
+void GameTest::AnswerCongrats(const QString& button) {
+    dialogs.modalScripts.push_back([this, button](QDialog& window) {
+        auto& congrats = static_cast<frmCongrats&>(window);
+        congratsCaption = congrats.windowTitle();
+        congratsWinnerLine = congrats.lblWinner->text();
+        if (button == "cmdSameGame") congrats.cmdSameGame->click();
+        if (button == "cmdDifferentGame") congrats.cmdDifferentGame->click();
+        if (button == "cmdQuit") congrats.cmdQuit->click();
+    });
+}
+
+void SetRows(frmNewGame& dialog, const std::vector<std::pair<QString, int>>& rows) {
+    dialog.optNumPlayers[rows.size() - 1]->click();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [name, style] = rows[i];
+        if (dialog.TxtPlayerName[i]->isEnabled()) dialog.TxtPlayerName[i]->setText(name);
+        if (dialog.chkComputer[i]->isEnabled()) dialog.chkComputer[i]->setChecked(style >= 0);
+        if (style >= 0) dialog.cboStyle[i]->setCurrentIndex(style);
+    }
+}
