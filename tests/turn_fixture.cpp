@@ -141,6 +141,14 @@ void TurnTest::SetAside(const std::vector<int>& faces) {
     }
 }
 
+void TurnTest::EmptyRow() {
+    for (int k = 0; k < 6; ++k) {
+        TrayUsed[k] = false;
+        TrayFace[k] = 0;
+        form().DrawDie(10 + k, 0);
+    }
+}
+
 void TurnTest::Click(int box, int button) { form().Picture1_MouseUp(box, button, 0, 100, 100); }
 
 int TurnTest::FaceIn(int box) const {

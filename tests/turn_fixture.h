@@ -45,6 +45,8 @@ protected:
     void Roll(const std::vector<int>& faces);
     // Sets dice aside as an earlier throw of this turn would have left them.
     void SetAside(const std::vector<int>& faces);
+    // Empties the set-aside row, as a pass does.
+    void EmptyRow();
     void Click(int box, int button = 1);
 
     // Faces in the set-aside boxes 10..15 as shown (0 for an empty box).

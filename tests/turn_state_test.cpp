@@ -33,9 +33,7 @@ protected:
         IsComputer[0] = computer;
         PlayerScore[0] = Integer(banked);
         TurnScore = Integer(turnScore);
-        TrayUsed.fill(false);
-        TrayFace.fill(0);
-        for (int k = 0; k < 6; ++k) form().DrawDie(10 + k, 0);
+        EmptyRow();
         SetAside(setAside);
         form().cmdPassDice->setEnabled(passOn);
     }
@@ -202,7 +200,7 @@ TEST_F(TurnStateTest, DravikDependsOnlyOnTheThrownDice) {
     EXPECT_TRUE(IsDravik);
     EXPECT_EQ(TurnState, "p");
 
-    for (int k = 0; k < 6; ++k) form().DrawDie(10 + k, 0);
+    EmptyRow();
     SetAside({1, 1, 1});
     Roll({2, 5, 3});
     EXPECT_FALSE(IsDravik);

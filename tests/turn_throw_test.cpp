@@ -58,8 +58,7 @@ TEST_F(ThrowTest, ThrowOfOneToSixDiceShowsTheChosenFaces) {
     for (int n = 1; n <= 6; ++n) {
         SCOPED_TRACE(n);
         const int setAside = 6 - n;
-        for (int k = 0; k < 6; ++k) form().DrawDie(10 + k, 0);
-        TrayUsed.fill(false);
+        EmptyRow();
         SetAside(std::vector<int>(setAside, 5));
         ClearRecords();
 
@@ -173,7 +172,7 @@ TEST_F(ThrowTest, MarkersShowOverScoringDiceWhenMarkingIsOn) {
 
     MarkScorersOn = false;
     for (int i = 0; i < 6; ++i) form().picMarker[i]->setVisible(i == 3);
-    for (int k = 0; k < 6; ++k) form().DrawDie(10 + k, 0);
+    EmptyRow();
     Roll({1, 1, 5, 2, 2, 3});
     visible.clear();
     for (auto* marker : form().picMarker) visible.push_back(marker->isVisible());
