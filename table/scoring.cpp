@@ -1,7 +1,8 @@
-// Scoring codes of a throw and their points.
+// Scoring codes of a throw and their points, and the seat rules of a turn.
 #include "table/scoring.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/state.h"
 

@@ -14,8 +14,8 @@ namespace {
 
 bool IsNoScore(const QString& code) { return code == QStringLiteral("0"); }
 
-bool AnyDieOnTable() {
-    return std::any_of(OnTable.begin(), OnTable.end(), [](Boolean on) { return bool(on); });
+bool AnyTrue(const std::array<Boolean, 6>& flags) {
+    return std::any_of(flags.begin(), flags.end(), [](Boolean flag) { return bool(flag); });
 }
 
 // Some die on the table with a code for which `test` holds.
@@ -54,7 +54,7 @@ void frmMain::SetStateAfterRoll() {
         return code == QStringLiteral("0") || code == QStringLiteral("99");
     });
     CanBank = SeatCanBank();
-    const bool anySetAside = std::any_of(TrayUsed.begin(), TrayUsed.end(), [](Boolean used) { return bool(used); });
+    const bool anySetAside = AnyTrue(TrayUsed);
     const bool allScore = !AnyOnTableWhere(IsNoScore);
 
     if (allScore) {
@@ -82,7 +82,7 @@ void frmMain::SetStateAfterRoll() {
 void frmMain::SetStateAfterPick() {
     CanBank = SeatCanBank();
     const bool scoringLeft = AnyOnTableWhere([](const QString& code) { return !IsNoScore(code); });
-    const bool anyOnTable = AnyDieOnTable();
+    const bool anyOnTable = AnyTrue(OnTable);
     const bool allScore = anyOnTable && !AnyOnTableWhere(IsNoScore);
 
     if (allScore) {

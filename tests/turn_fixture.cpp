@@ -1,9 +1,8 @@
 #include "turn_fixture.h"
 
+#include <QDataStream>
 #include <QFile>
-#include <QPaintEvent>
 #include <QTest>
-#include <QtEndian>
 
 #include "core/pushbutton.h"
 #include "core/state.h"
@@ -11,110 +10,71 @@
 #include "platform/resources.h"
 #include "table/frmMain.h"
 
-namespace {
-
-// A valid 8 kHz mono WAV file that lasts 1 ms.
-void WriteShortWave(const QString& path) {
-    QByteArray data("RIFF\0\0\0\0WAVEfmt ", 16);
-    auto put32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        data.append(b, 4);
-    };
-    auto put16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        data.append(b, 2);
-    };
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(8000);
-    put32(8000);
-    put16(1);
-    put16(8);
-    data.append("data", 4);
-    put32(8);
-    data.append(QByteArray(8, '\x80'));
-    qToLittleEndian(quint32(data.size() - 8), data.data() + 4);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(data);
-}
-
-}  // namespace
-
-QStringList StatusTimeline::Entries() const {
+QStringList StatusTimeline::Entries(int skipPauseMs) const {
     QStringList entries;
     std::size_t pause = 0;
     auto pausesUpTo = [&](std::size_t end) {
-        for (; pause < end && pause < clock.pauses.size(); ++pause)
-            entries << QStringLiteral("+%1").arg(clock.pauses[pause]);
+        for (; pause < end; ++pause) entries << QStringLiteral("+%1").arg(clock.pauses[pause]);
     };
-    for (const Shown& s : shown) {
-        pausesUpTo(s.pausesBefore);
-        entries << s.text;
+    for (const auto& [text, pausesBefore] : shown) {
+        pausesUpTo(pausesBefore);
+        entries << text;
     }
     pausesUpTo(clock.pauses.size());
-    return entries;
-}
-
-QStringList StatusTimeline::AfterThrow(int animationPause) const {
-    QStringList entries = Entries();
-    const QString frame = QStringLiteral("+%1").arg(animationPause);
-    while (!entries.isEmpty() && (entries.front() == QStringLiteral("Rolling...") || entries.front() == frame))
+    const QString skipped = QStringLiteral("+%1").arg(skipPauseMs);
+    while (!entries.isEmpty() && (entries.front() == "Rolling..." || entries.front() == skipped))
         entries.removeFirst();
     return entries;
 }
 
 bool StatusTimeline::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
-        const QString text = static_cast<platform::Label*>(watched)->Caption();
-        if (shown.empty() || shown.back().text != text) shown.push_back({text, clock.pauses.size()});
-    }
+    const QString text = static_cast<platform::Label*>(watched)->Caption();
+    if (event->type() == QEvent::Paint && (shown.empty() || shown.back().first != text))
+        shown.emplace_back(text, clock.pauses.size());
     return false;
 }
 
 void TurnTest::SetUp() {
     TableTest::SetUp();
-    // Until the window is on screen, repaint() draws nothing.
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));  // until then repaint() draws nothing
     NumPlayers = 2;
-    PlayerName[0] = QStringLiteral("Ann");
-    PlayerName[1] = QStringLiteral("Bob");
+    PlayerName[0] = "Ann";
+    PlayerName[1] = "Bob";
     PlayerScore[0] = 1000;  // broken in
     PlayToScore = 5000;
     BreakIn = 500;
     FinalRoundStarter = NoSeat;
     CurPlayer = 0;
-    TurnState = QStringLiteral("r");
-    TurnScore = 0;
+    TurnState = "r";
     SortDiceOn = false;
     MarkScorersOn = true;
     SoundOff = false;
     ComputerSpeed = 0;
-    for (QString* path : {&SndDravik, &SndOneDie, &SndMultiDie, &SndMoveDie, &SndPassem1, &SndPassem2, &SndUndo,
-                          &SndGameOver}) {
-        const QString name = path == &SndDravik     ? "dravik"
-                             : path == &SndOneDie   ? "onedie"
-                             : path == &SndMultiDie ? "multidie"
-                             : path == &SndMoveDie  ? "movedie"
-                             : path == &SndUndo     ? "undo"
-                                                    : "other";
-        *path = WavPath(name);
-        WriteShortWave(*path);
-    }
-    for (int i = 0; i < 6; ++i) {
-        DiceCode[i] = QStringLiteral("0");
-        OnTable[i] = false;
-        TrayUsed[i] = false;
+
+    QByteArray wave;  // 8 kHz, 8-bit mono, 1 ms
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(44);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000);
+    out << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << quint32(8) << quint64(0x8080808080808080);
+    const std::vector<std::pair<QString*, QString>> sounds{
+        {&SndDravik, "dravik"}, {&SndOneDie, "onedie"}, {&SndMultiDie, "multidie"}, {&SndMoveDie, "movedie"},
+        {&SndUndo, "undo"},     {&SndPassem1, "pass1"}, {&SndPassem2, "pass2"},     {&SndGameOver, "over"}};
+    for (const auto& [variable, name] : sounds) {
+        *variable = Wav(name);
+        QFile file(*variable);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(wave);
     }
     form().cmdRoll->show();
     form().cmdPassDice->show();
     form().cmdRoll->setEnabled(true);
     form().cmdPassDice->setEnabled(false);
 }
-
-QString TurnTest::WavPath(const QString& name) const { return TempDir_() + name + ".wav"; }
 
 void TurnTest::MakeComputer(int speed) {
     IsComputer[0] = true;
@@ -125,8 +85,7 @@ void TurnTest::MakeComputer(int speed) {
 }
 
 void TurnTest::Roll(const std::vector<int>& faces) {
-    const bool animated = !(IsComputer[CurPlayer] && ComputerSpeed == 2);
-    dice.QueueThrow(faces, animated);
+    dice.QueueThrow(faces, !(IsComputer[CurPlayer] && ComputerSpeed == 2));
     dice.Install();
     form().cmdRoll_Click();
     EXPECT_EQ(dice.Remaining(), 0u) << "the throw drew fewer numbers than scripted";
@@ -149,14 +108,12 @@ void TurnTest::EmptyRow() {
     }
 }
 
-void TurnTest::Click(int box, int button) { form().Picture1_MouseUp(box, button, 0, 100, 100); }
-
 int TurnTest::FaceIn(int box) const {
     const platform::PictureBox* target = MainForm().Picture1[box];
-    if (!target->HasPicture()) return 0;
+    const qint64 shown = target->Picture().cacheKey();
     for (int face = 1; face <= 6; ++face)
-        if (target->Picture().cacheKey() == platform::LoadResBitmap(DieColorBase + face).cacheKey()) return face;
-    return -1;
+        if (shown == platform::LoadResBitmap(DieColorBase + face).cacheKey()) return face;
+    return target->HasPicture() ? -1 : 0;
 }
 
 std::vector<int> TurnTest::RowFaces() const {
@@ -179,5 +136,7 @@ void TurnTest::ClearRecords() {
     clock.ClearRecord();
     sound.played.clear();
     sound.beeps = 0;
-    clock.Advance(10000);  // any sound still playing has ended
+    clock.Advance(10000);
 }
+
+void TurnTest::Click(int box, int button) { form().Picture1_MouseUp(box, button, 0, 100, 100); }

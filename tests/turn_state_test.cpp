@@ -1,7 +1,5 @@
 // What the seat may do after a throw and after a pick, and the show of a throw
 // that scores nothing.
-#include <numeric>
-
 #include "core/pushbutton.h"
 #include "core/state.h"
 #include "platform/controls.h"
@@ -10,12 +8,19 @@
 
 namespace {
 
-const QStringList Typed{
-    "DRAVIK - P",         "DRAVIK - Pa",          "DRAVIK - Pas",           "DRAVIK - Pass",
-    "DRAVIK - Passi",     "DRAVIK - Passin",      "DRAVIK - Passing",       "DRAVIK - Passing t",
-    "DRAVIK - Passing th", "DRAVIK - Passing the", "DRAVIK - Passing the d", "DRAVIK - Passing the di",
-    "DRAVIK - Passing the dic", "DRAVIK - Passing the dice", "DRAVIK - Passing the dice.",
-};
+// The show before any pass, at Normal pace: blink, pause, typing.
+QStringList NormalShow() {
+    QStringList show{"+250", "DRAVIK !!!"};
+    for (int blink = 0; blink < 3; ++blink) show << "+100" << "" << "+100" << "DRAVIK !!!";
+    show << "+300";
+    const QStringList typed{"P",          "Pa",          "Pas",          "Pass",          "Passi",
+                            "Passin",     "Passing",     "Passing t",    "Passing th",    "Passing the",
+                            "Passing the d", "Passing the di", "Passing the dic", "Passing the dice",
+                            "Passing the dice."};
+    for (const QString& text : typed) show << "DRAVIK - " + text << "+20";
+    show.removeLast();
+    return show;
+}
 
 long long SumOfPauses(const QStringList& entries) {
     long long sum = 0;
@@ -28,8 +33,9 @@ long long SumOfPauses(const QStringList& entries) {
 
 class TurnStateTest : public TurnTest {
 protected:
-    // A new throw of the turn: the table cleared, these dice set aside before it.
-    void PrepareTurn(bool computer, int banked, int turnScore, const std::vector<int>& setAside, bool passOn) {
+    // A new throw of the turn, with these dice set aside before it.
+    void PrepareThrow(bool computer, int banked, int turnScore, const std::vector<int>& setAside,
+                      bool passOn) {
         IsComputer[0] = computer;
         PlayerScore[0] = Integer(banked);
         TurnScore = Integer(turnScore);
@@ -37,52 +43,51 @@ protected:
         SetAside(setAside);
         form().cmdPassDice->setEnabled(passOn);
     }
+    void ExpectTurn(const QString& status, const QString& state, bool roll, bool pass) {
+        EXPECT_EQ(Status(), status);
+        EXPECT_EQ(TurnState, state);
+        EXPECT_EQ(RollOn(), roll);
+        EXPECT_EQ(PassOn(), pass);
+    }
 };
 
-// After a throw: select first; a pass right away only with dice set aside
-// earlier and the break-in reached; never "sp" right after hot dice.
+// After a throw the seat selects; it may pass at once only with dice set aside
+// earlier in the turn and the break-in reached, and never right after hot dice.
 TEST_F(TurnStateTest, StateAfterEveryKindOfThrow) {
     struct Case {
         const char* name;
         bool computer;
         int banked, turnScore;
         std::vector<int> setAside, faces;
-        bool passBefore;
-        QString status, state;
-        bool roll, pass;
+        const char *status, *state;
+        bool pass;
     };
+    const char* select = "Select Dice.";
+    const char* selectOrPass = "Select Dice or Pass Dice.";
     const std::vector<Case> cases{
-        {"first throw", false, 1000, 0, {}, {1, 2, 3, 4, 6, 6}, false, "Select Dice.", "s", false, false},
-        {"every die scores", false, 1000, 300, {3, 3, 3}, {1, 5, 5}, true, "Select Dice.", "s", false, false},
-        {"may pass", false, 1000, 300, {1, 5}, {5, 3, 4, 2}, true, "Select Dice or Pass Dice.", "sp", false, true},
-        {"banked seat, low score", false, 1000, 150, {1, 5}, {5, 3, 4, 2}, true, "Select Dice or Pass Dice.",
-         "sp", false, true},
-        {"not broken in", false, 0, 150, {1, 5}, {5, 3, 4, 2}, true, "Select Dice.", "s", false, false},
-        {"break-in reached", false, 0, 550, {1, 5}, {5, 3, 4, 2}, true, "Select Dice or Pass Dice.", "sp",
-         false, true},
-        {"after hot dice", false, 1000, 1500, {1, 1, 1, 5, 5, 5}, {5, 3, 4, 2, 2, 6}, true, "Select Dice.", "s",
-         false, false},
-        {"computer may pass", true, 1000, 300, {1, 5}, {5, 3, 4, 2}, false, "Select Dice or Pass Dice.", "sp",
-         false, false},
+        {"first throw", false, 1000, 0, {}, {1, 2, 3, 4, 6, 6}, select, "s", false},
+        {"every die scores", false, 1000, 300, {3, 3, 3}, {1, 5, 5}, select, "s", false},
+        {"may pass", false, 1000, 150, {1, 5}, {5, 3, 4, 2}, selectOrPass, "sp", true},
+        {"not broken in", false, 0, 150, {1, 5}, {5, 3, 4, 2}, select, "s", false},
+        {"break-in reached", false, 0, 550, {1, 5}, {5, 3, 4, 2}, selectOrPass, "sp", true},
+        {"after hot dice", false, 1000, 1500, {1, 1, 1, 5, 5, 5}, {5, 3, 4, 2, 2, 6}, select, "s", false},
+        {"computer may pass", true, 1000, 300, {1, 5}, {5, 3, 4, 2}, selectOrPass, "sp", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PrepareTurn(c.computer, c.banked, c.turnScore, c.setAside, c.passBefore);
+        PrepareThrow(c.computer, c.banked, c.turnScore, c.setAside, !c.computer);  // Pass as a pick left it
         Roll(c.faces);
-        EXPECT_EQ(Status(), c.status);
-        EXPECT_EQ(TurnState, c.state);
-        EXPECT_EQ(RollOn(), c.roll);
-        EXPECT_EQ(PassOn(), c.pass);
+        ExpectTurn(c.status, c.state, false, c.pass);
         EXPECT_FALSE(IsDravik);
     }
 }
 
-// After a pick: the state follows what is left on the table and the break-in;
-// a computer seat gets the same states with both buttons off.
+// After a pick the state follows what is left on the table and the break-in;
+// a computer seat goes through the same states with both buttons off.
 TEST_F(TurnStateTest, StateAfterEveryKindOfPick) {
     struct Step {
         int click;
-        QString status, state;
+        const char *status, *state;
         bool roll, pass;
     };
     struct Case {
@@ -111,62 +116,47 @@ TEST_F(TurnStateTest, StateAfterEveryKindOfPick) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PrepareTurn(c.computer, c.banked, c.turnScore, c.setAside, false);
+        PrepareThrow(c.computer, c.banked, c.turnScore, c.setAside, false);
         Roll(c.faces);
         for (const Step& step : c.steps) {
             SCOPED_TRACE(step.click);
             Click(step.click);
-            EXPECT_EQ(Status(), step.status);
-            EXPECT_EQ(TurnState, step.state);
-            EXPECT_EQ(RollOn(), step.roll);
-            EXPECT_EQ(PassOn(), step.pass);
+            ExpectTurn(step.status, step.state, step.roll, step.pass);
         }
     }
 }
 
-// A person's throw without a scoring die: the blink, the typing, the lost turn
-// score, then the pass. It lasts 1730 ms before the pass.
+// A person's throw without a scoring die: the show (1730 ms), the lost turn
+// score, then the pass, after which the next seat does not hold a pass-only state.
 TEST_F(TurnStateTest, DravikShowOfAPerson) {
     TurnScore = 350;
-    form().lblTurnScore->SetCaption("350");
     StatusTimeline timeline(clock);
     form().lblStatus->installEventFilter(&timeline);
 
     Roll({2, 3, 4, 6, 6, 2});
 
-    QStringList expected{"+250", "DRAVIK !!!", "+100", "", "+100", "DRAVIK !!!", "+100", "", "+100",
-                         "DRAVIK !!!", "+100", "", "+100", "DRAVIK !!!", "+300"};
-    for (const QString& text : Typed) expected << text << "+20";
-    expected.back() = "+300";
-    const QStringList shown = timeline.AfterThrow(10);
-    ASSERT_GE(shown.size(), expected.size());
+    QStringList expected = NormalShow() << "+300";
+    const QStringList shown = timeline.Entries(10);
     EXPECT_EQ(shown.mid(0, expected.size()), expected);
     EXPECT_EQ(SumOfPauses(expected), 1730);
-
     EXPECT_TRUE(IsDravik);
     EXPECT_EQ(form().lblTurnScore->Caption(), "0");
     EXPECT_EQ(form().cursor().shape(), Qt::ArrowCursor);
-    ASSERT_GE(sound.played.size(), 2);
-    EXPECT_EQ(sound.played.mid(0, 2), (QStringList{WavPath("multidie"), WavPath("dravik")}));
-    // The pass has handed the dice on; the seat to play does not inherit a pass-only state.
+    EXPECT_EQ(sound.played.mid(0, 2), (QStringList{Wav("multidie"), Wav("dravik")}));
     EXPECT_NE(TurnState, "p");
 }
 
-// A computer seat's show: at Normal 1430 ms and no pass (its player passes on "p");
-// at Fast and Ridiculous only the blink and the last two typed texts, 20 ms.
+// A computer seat's show: 1430 ms at Normal; at Fast and Ridiculous only the
+// blink and the last two typed texts, 20 ms. No pass: its player passes on "p".
 TEST_F(TurnStateTest, DravikShowOfAComputerSeat) {
-    QStringList normal{"+250", "DRAVIK !!!", "+100", "", "+100", "DRAVIK !!!", "+100", "", "+100",
-                       "DRAVIK !!!", "+100", "", "+100", "DRAVIK !!!", "+300"};
-    for (const QString& text : Typed) normal << text << "+20";
-    normal.removeLast();
     const QStringList fast{"DRAVIK !!!", "", "DRAVIK !!!", "", "DRAVIK !!!", "", "DRAVIK !!!",
                            "DRAVIK - Passing the dice", "+20", "DRAVIK - Passing the dice."};
     struct Case {
         int speed;
-        QStringList timeline;
+        QStringList show;
         long long showMs;
     };
-    for (const Case& c : std::vector<Case>{{0, normal, 1430}, {1, fast, 20}, {2, fast, 20}}) {
+    for (const Case& c : std::vector<Case>{{0, NormalShow(), 1430}, {1, fast, 20}, {2, fast, 20}}) {
         SCOPED_TRACE(c.speed);
         MakeComputer(c.speed);
         TurnScore = 200;
@@ -176,32 +166,25 @@ TEST_F(TurnStateTest, DravikShowOfAComputerSeat) {
 
         Roll({3, 4, 6, 2, 2, 3});
 
-        const QStringList shown = timeline.AfterThrow(10);
-        EXPECT_EQ(shown, c.timeline);
-        EXPECT_EQ(SumOfPauses(shown), c.showMs);
-        EXPECT_EQ(TurnState, "p");
+        EXPECT_EQ(timeline.Entries(10), c.show);
+        EXPECT_EQ(SumOfPauses(c.show), c.showMs);
         EXPECT_EQ(CurPlayer, 0);
         EXPECT_TRUE(IsDravik);
-        EXPECT_FALSE(RollOn());
-        EXPECT_FALSE(PassOn());
+        ExpectTurn("DRAVIK - Passing the dice.", "p", false, false);
         EXPECT_EQ(form().lblTurnScore->Caption(), "0");
         EXPECT_EQ(form().cursor().shape(), Qt::ArrowCursor);
-        EXPECT_TRUE(sound.played.contains(WavPath("dravik")));
+        EXPECT_TRUE(sound.played.contains(Wav("dravik")));
         form().lblStatus->removeEventFilter(&timeline);
     }
 }
 
-// A throw of fewer dice that scores nothing is a Dravik too, with one of the
-// dice set aside before it; one that scores is not.
+// Only the thrown dice decide a no-score throw, not those set aside before it.
 TEST_F(TurnStateTest, DravikDependsOnlyOnTheThrownDice) {
     MakeComputer(2);
     SetAside({1, 1, 1});
     Roll({2, 2, 3});
     EXPECT_TRUE(IsDravik);
     EXPECT_EQ(TurnState, "p");
-
-    EmptyRow();
-    SetAside({1, 1, 1});
     Roll({2, 5, 3});
     EXPECT_FALSE(IsDravik);
     EXPECT_EQ(TurnState, "sp");
