@@ -94,22 +94,24 @@ void frmMain::cmdPassDice_Click() {
     if (!IsComputer[CurPlayer] && !TestMode && !lblLastRoll->isHidden()) {
         // Three showings of what the seat needs, with a beep each, blanked twice in between.
         // Roll waits for the end of the flash so that no throw runs inside the pass.
+        // A game ended or started from the menu during the flash owns the table from then on.
         const Byte seat = CurPlayer;
         const Byte starter = FinalRoundStarter;
+        const auto tableTakenOver = [&] { return CurPlayer != seat || FinalRoundStarter != starter; };
         cmdRoll->setEnabled(false);
         lblStatus->SetCaption(QString());
         for (int showing = 0; showing < 3; ++showing) {
             if (!SoundOff) platform::sound().Beep();
             lblLastRoll->SetCaption(lastRollText());
             platform::Yield();
+            if (tableTakenOver()) return;
             if (showing == 2) break;
             platform::Pause(200);
             lblLastRoll->SetCaption(QString());
             platform::Yield();
+            if (tableTakenOver()) return;
             platform::Pause(200);
         }
-        // A game ended or started from the menu during the flash owns the table now.
-        if (CurPlayer != seat || FinalRoundStarter != starter) return;
     }
 
     if (!IsComputer[CurPlayer]) cmdRoll->setEnabled(true);

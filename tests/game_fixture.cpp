@@ -95,9 +95,12 @@ void GameTest::AnswerCongrats(const QString& button) {
         auto& congrats = static_cast<frmCongrats&>(window);
         congratsCaption = congrats.windowTitle();
         congratsWinnerLine = congrats.lblWinner->text();
+        scoresAtEnd.assign(PlayerScore.begin(), PlayerScore.begin() + NumPlayers);
+        const int beepsBefore = sound.beeps;
         if (button == "cmdSameGame") congrats.cmdSameGame->click();
         if (button == "cmdDifferentGame") congrats.cmdDifferentGame->click();
         if (button == "cmdQuit") congrats.cmdQuit->click();
+        congratsBeeps = sound.beeps - beepsBefore;
     });
 }
 

@@ -2,6 +2,7 @@
 // A table ready for whole games: short sound files whose playing the tests can
 // see, and helpers that start a game through the real set-up dialog.
 #include <functional>
+#include <vector>
 
 #include "support/fixtures.h"
 
@@ -29,6 +30,8 @@ protected:
     // what the window showed.
     void AnswerCongrats(const QString& button);
     QString congratsCaption, congratsWinnerLine;
+    int congratsBeeps = 0;  // beeps of the answer
+    std::vector<int> scoresAtEnd;  // the seats' scores while the window showed
 
     QString passWithPoints, passWithout, gameOver, overTop;
 };
