@@ -64,11 +64,11 @@ void frmMain::SetStateAfterRoll() {
     } else if (IsDravik) {
         cmdPassDice->setEnabled(false);
         cmdRoll->setEnabled(false);
-        // A person's show passes the dice; the state then belongs to the seat that
-        // the pass left to play. A computer seat passes when it reads "p".
-        const bool showPasses = !SeatIsComputer();
+        // A person's show has passed the dice before it returns; the seat now to play
+        // holds "p" until it throws, acting through the Roll button the pass enabled.
+        // A computer seat passes when it reads "p".
         ShowDravik();
-        if (!showPasses && CurPlayer != NoSeat) TurnState = QStringLiteral("p");
+        if (CurPlayer != NoSeat) TurnState = QStringLiteral("p");
     } else if (CanBank && anySetAside) {
         SetTurn("sp", "Select Dice or Pass Dice.");
         cmdRoll->setEnabled(false);

@@ -127,7 +127,7 @@ TEST_F(TurnStateTest, StateAfterEveryKindOfPick) {
 }
 
 // A person's throw without a scoring die: the show (1730 ms), the lost turn
-// score, then the pass, after which the next seat does not hold a pass-only state.
+// score, then the pass; the seat then to play holds "p" until it throws.
 TEST_F(TurnStateTest, DravikShowOfAPerson) {
     TurnScore = 350;
     StatusTimeline timeline(clock);
@@ -143,7 +143,7 @@ TEST_F(TurnStateTest, DravikShowOfAPerson) {
     EXPECT_EQ(form().lblTurnScore->Caption(), "0");
     EXPECT_EQ(form().cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(sound.played.mid(0, 2), (QStringList{Wav("multidie"), Wav("dravik")}));
-    EXPECT_NE(TurnState, "p");
+    EXPECT_EQ(TurnState, "p");
 }
 
 // A computer seat's show: 1430 ms at Normal; at Fast and Ridiculous only the
