@@ -147,31 +147,31 @@ def one_die():
 
 def several_dice():
     rnd = random.Random(102)
-    x = buf(0.85)
+    x = buf(0.5)  # over before a scoreless throw's own sound is due
     for die in range(5):
-        t = rnd.uniform(0.0, 0.06)
-        gap, s = rnd.uniform(0.07, 0.11), rnd.uniform(0.6, 1.0)
+        t = rnd.uniform(0.0, 0.05)
+        gap, s = rnd.uniform(0.05, 0.08), rnd.uniform(0.6, 1.0)
         p = rnd.uniform(0.85, 1.2)
-        while s > 0.06 and t < 0.7:
+        while s > 0.06 and t < 0.38:
             add(x, click(rnd, s, pitch=p * rnd.uniform(0.95, 1.05)), t)
             t += gap * rnd.uniform(0.8, 1.2)
             gap *= 0.78
             s *= 0.72
     # dice knocking on each other in the cup
     for _ in range(14):
-        add(x, click(rnd, rnd.uniform(0.1, 0.3), pitch=rnd.uniform(1.3, 1.7), dur=0.03), rnd.uniform(0, 0.25))
+        add(x, click(rnd, rnd.uniform(0.1, 0.3), pitch=rnd.uniform(1.3, 1.7), dur=0.03), rnd.uniform(0, 0.2))
     return x
 
 
 def die_moved():
     rnd = random.Random(103)
-    n = int(0.16 * RATE)
+    n = int(0.13 * RATE)  # shorter than the pause between the dice of a group
     noise = [rnd.uniform(-1, 1) for _ in range(n)]
     slide = lowpass(lowpass(highpass(noise, 500), 1800), 2400)
     env = [math.sin(math.pi * i / n) ** 2 * 0.5 for i in range(n)]
-    x = buf(0.22)
+    x = buf(0.18)
     add(x, [v * e for v, e in zip(slide, env)], 0.0)
-    add(x, click(rnd, 0.5, pitch=1.25, dur=0.05), 0.15)
+    add(x, click(rnd, 0.5, pitch=1.25, dur=0.05), 0.12)
     return x
 
 
