@@ -1,4 +1,5 @@
 // The set-up dialog: its layout, the saved default set-up, and starting a game.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -510,4 +511,64 @@ TEST_F(SetupTest, DialogShowsAgainFromInsideItsOwnPlay) {
     EXPECT_TRUE(watchdog.isActive());  // ended by the game, not by the watchdog
     EXPECT_EQ(nestedGames, 1);
     EXPECT_FALSE(NewGameIfLoaded()->isVisible());
+}
+
+// Clicking into a name box selects its whole text, ready to be typed over.
+TEST_F(SetupTest, NameBoxSelectsItsTextOnFocus) {
+    Open([](frmNewGame& dialog) {
+        dialog.optNumPlayers[2]->click();
+        QTest::mouseClick(dialog.TxtPlayerName[2], Qt::LeftButton, {}, QPoint(3, 3));
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.TxtPlayerName[2]->selectedText(), "Player3");
+    });
+}
+
+// A game abandoned during its last turns leaves no trace on the next one: the last-roll line is
+// hidden and the status line back in its place, so the next going out raises it by 180 twips only.
+TEST_F(SetupTest, AbandonedLastTurnsDoNotShiftTheStatusLine) {
+    const int home = platform::Twips(form().lblStatus->y());
+    StartTwoPeople();
+    Bank(5000);  // Ann goes out
+    ASSERT_EQ(platform::Twips(form().lblStatus->y()), home - 180);
+    StartFromDialog([](frmNewGame& dialog) { dialog.cmdPlay->click(); });  // a new game from the button
+    EXPECT_TRUE(form().lblLastRoll->isHidden());
+    EXPECT_EQ(platform::Twips(form().lblStatus->y()), home);
+    Bank(5000);
+    EXPECT_EQ(platform::Twips(form().lblStatus->y()), home - 180);
+}
+
+namespace {
+// Notes whether Roll is enabled at the first yield after it is armed.
+class RollAtYield : public platform::VirtualClock {
+public:
+    void Yield() override {
+        if (armed && table) {
+            rollEnabled = table->cmdRoll->isEnabled() ? 1 : 0;
+            armed = false;
+        }
+        VirtualClock::Yield();
+    }
+    frmMain* table = nullptr;
+    bool armed = false;
+    int rollEnabled = -1;
+};
+}  // namespace
+
+// A computer seat 0 never finds Roll left enabled by the person whose game was abandoned.
+TEST_F(SetupTest, ComputerSeatZeroStartsWithRollDisabled) {
+    StartTwoPeople();
+    ASSERT_TRUE(form().cmdRoll->isEnabled());
+    RollAtYield watch;
+    watch.table = &form();
+    platform::SetClock(&watch);
+    dialogs.modalScripts.push_back([&](QDialog& window) {
+        auto& dialog = static_cast<frmNewGame&>(window);
+        SetRows(dialog, {{"Robo", 0}, {"Ann", -1}});
+        watch.armed = true;  // Play yields once before the computer's turn
+        dialog.cmdPlay->click();
+    });
+    form().mnuNewGame_Click();  // answered Yes
+    platform::SetClock(&clock);
+    EXPECT_EQ(watch.rollEnabled, 0);
+    EXPECT_TRUE(IsComputer[0]);
 }

@@ -67,6 +67,7 @@ frmScorePad::frmScorePad() {
     for (int i = 0; i < 8; ++i) {
         lblPlayer[i] = makeLabel(QString(), 240, 900 + 420 * i, 1560, 375, false);
         lblScore[i] = makeLabel(QString(), 1800, 900 + 420 * i, 750, 255, false);
+        lblPlayer[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblScore[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
