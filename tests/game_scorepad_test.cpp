@@ -75,14 +75,10 @@ TEST_F(ScorePadTest, GoalLineBlinksUntilEverySeatHasBanked) {
     pad.lblGoal->SetCaption(goal);
     QMetaObject::invokeMethod(pad.Timer1, "timeout", Qt::DirectConnection);
     EXPECT_EQ(pad.lblGoal->text(), breakIn);
-}
 
-// The line uses the rules of the game in force.
-TEST_F(ScorePadTest, GoalLineNamesTheRulesOfTheGame) {
-    Seats(2);
+    // The rules of the game in force.
     PlayToScore = 10000;
     BreakIn = 1000;
-    frmScorePad& pad = ScorePad();
     pad.Form_Activate();
     EXPECT_EQ(pad.lblGoal->text(), "(Playing to 10000)");
     pad.Timer1_Timer();

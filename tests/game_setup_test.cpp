@@ -137,19 +137,6 @@ TEST_F(SetupTest, NumberOfPlayersSetsRowsAndHeight) {
     });
 }
 
-// Ticking a row offers its style list; clearing the tick takes it away.
-TEST_F(SetupTest, TickingARowOffersItsStyleList) {
-    Open([&](frmNewGame& dialog) {
-        dialog.optNumPlayers[2]->click();
-        QTest::mouseClick(dialog.chkComputer[2], Qt::LeftButton);
-        EXPECT_FALSE(dialog.cboStyle[2]->isHidden());
-        EXPECT_TRUE(dialog.cboStyle[2]->isEnabled());
-        dialog.chkComputer[2]->setChecked(false);
-        EXPECT_TRUE(dialog.cboStyle[2]->isHidden());
-        EXPECT_FALSE(dialog.cboStyle[2]->isEnabled());
-    });
-}
-
 // Saving writes the three list texts byte for byte, with "Saving..." and "Done..." on the
 // button for 400 ms each and a beep between them.
 TEST_F(SetupTest, SaveAsDefaultWritesTheListTexts) {
@@ -202,7 +189,9 @@ TEST_F(SetupTest, SaveAsDefaultWritesTheListTexts) {
 
 // What was saved comes back at the next showing, including the opponent's style of a
 // one-player set-up; only the rows in play are read.
+// Cancel takes Roll away and unloads the dialog, so the next showing loads it afresh.
 TEST_F(SetupTest, SavedSetupComesBackAtTheNextShowing) {
+    form().cmdRoll->setEnabled(true);
     struct Case {
         std::vector<std::pair<QString, int>> rows;
         bool goal10000;
@@ -223,7 +212,10 @@ TEST_F(SetupTest, SavedSetupComesBackAtTheNextShowing) {
             dialog.cmdCancel->click();
         });
         ASSERT_EQ(NewGameIfLoaded(), nullptr);
+        EXPECT_FALSE(form().cmdRoll->isEnabled());
+        const int beepsBefore = sound.beeps;
         Open([&](frmNewGame& dialog) {
+            EXPECT_EQ(sound.beeps, beepsBefore + 1);  // loaded again
             const int n = int(c.rows.size());
             EXPECT_EQ(shownRows(dialog), n == 1 ? 2 : n);
             EXPECT_TRUE(dialog.optNumPlayers[n - 1]->isChecked());
@@ -376,22 +368,6 @@ TEST(SetupDefaultTexts, NamesCannotBreakTheSavedLists) {
     EXPECT_EQ(texts.styles, "00¤4¤22¤33¤44¤55¤66¤77¤");
 }
 
-// Cancel takes Roll away and unloads the dialog: the next showing loads it afresh.
-TEST_F(SetupTest, CancelUnloadsTheDialog) {
-    form().cmdRoll->setEnabled(true);
-    Open([](frmNewGame& dialog) {
-        dialog.TxtPlayerName[0]->setText("changed");
-        dialog.cmdCancel->click();
-    });
-    EXPECT_EQ(NewGameIfLoaded(), nullptr);
-    EXPECT_FALSE(form().cmdRoll->isEnabled());
-    QString name;
-    Open([&](frmNewGame& dialog) { name = dialog.TxtPlayerName[0]->text(); });
-    EXPECT_EQ(name, "Player1");
-    EXPECT_EQ(sound.beeps, 2);  // loaded twice
-    EXPECT_EQ(CurPlayer, NoSeat);
-}
-
 // A replay of the same game skips the saved defaults; a restart uses them.
 TEST_F(SetupTest, ReplaysPressPlayByThemselves) {
     WriteIni({"defNumPlayers=2", "defPlayerNameString=Def1¤Def2¤", "defPlayerIsCompString=False¤False¤",
@@ -511,16 +487,6 @@ TEST_F(SetupTest, DialogShowsAgainFromInsideItsOwnPlay) {
     EXPECT_TRUE(watchdog.isActive());  // ended by the game, not by the watchdog
     EXPECT_EQ(nestedGames, 1);
     EXPECT_FALSE(NewGameIfLoaded()->isVisible());
-}
-
-// Clicking into a name box selects its whole text, ready to be typed over.
-TEST_F(SetupTest, NameBoxSelectsItsTextOnFocus) {
-    Open([](frmNewGame& dialog) {
-        dialog.optNumPlayers[2]->click();
-        QTest::mouseClick(dialog.TxtPlayerName[2], Qt::LeftButton, {}, QPoint(3, 3));
-        QApplication::processEvents();
-        EXPECT_EQ(dialog.TxtPlayerName[2]->selectedText(), "Player3");
-    });
 }
 
 // A game abandoned during its last turns leaves no trace on the next one: the last-roll line is

@@ -40,6 +40,7 @@ TEST_P(WholeGameTest, TwoPeoplePlayToTheEnd) {
     const QString answer = GetParam();
     StartTwoPeople();
     frmMain& table = form();
+    const int statusHome = table.lblStatus->y();
     const frmScorePad& pad = ScorePad();
     ASSERT_EQ(CurPlayer, 0);
     EXPECT_EQ(table.lblPlayer->text(), "Ann");
@@ -89,6 +90,7 @@ TEST_P(WholeGameTest, TwoPeoplePlayToTheEnd) {
     EXPECT_EQ(WinnerSeat, 1);
     EXPECT_EQ(congratsCaption, "Congratulations Bob !!!");
     EXPECT_EQ(congratsWinnerLine, "* Bob *");
+    EXPECT_EQ(congratsBeeps, answer == "cmdQuit" ? 0 : 1);  // Quit does not beep
     EXPECT_FALSE(dice.Overrun());
 
     if (answer == "cmdSameGame") {
@@ -100,6 +102,7 @@ TEST_P(WholeGameTest, TwoPeoplePlayToTheEnd) {
         EXPECT_EQ(table.lblPlayer->text(), "Ann");
         EXPECT_TRUE(table.cmdRoll->isEnabled());
         EXPECT_TRUE(table.lblLastRoll->isHidden());
+        EXPECT_EQ(table.lblStatus->y(), statusHome);
     } else if (answer == "cmdDifferentGame") {
         EXPECT_EQ(setUpFirstName, "Player1");  // the saved defaults, not the last game
         EXPECT_EQ(CurPlayer, NoSeat);
@@ -109,6 +112,7 @@ TEST_P(WholeGameTest, TwoPeoplePlayToTheEnd) {
         EXPECT_TRUE(Quitting);
         EXPECT_FALSE(table.isVisible());
         EXPECT_FALSE(pad.isVisible());
+        for (const auto& box : dialogs.shown) EXPECT_NE(box.text, "Are you sure you want to quit the current game?");
     }
     EXPECT_EQ(DialogMessage, "");
 }
