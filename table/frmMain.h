@@ -185,6 +185,7 @@ private:
     void BuildOptionsPanel();
     void BuildMenus();
     void ConnectHandlers();
+    void ConnectOptionsPanel();
 
     bool unloading = false;
 };

@@ -269,6 +269,7 @@ void frmMain::ConnectHandlers() {
     connect(mnuHowToPlay, &QAction::triggered, this, [this] { mnuHowToPlay_Click(); });
     connect(mnuGoHelp, &QAction::triggered, this, [this] { mnuGoHelp_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    ConnectOptionsPanel();
 }
 
 void frmMain::Form_Load() {

@@ -63,5 +63,3 @@ void frmMain::mnuHowToPlay_Click() {}
 void frmMain::mnuGoHelp_Click() {}
 void frmMain::mnuAbout_Click() {}
 void frmMain::cmdHighRollers_Click() {}
-void frmMain::cmdCustomizeSounds_Click() {}
-void frmMain::cmdOptions_Click() {}
