@@ -10,6 +10,7 @@
 #include "core/pushbutton.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "platform/resources.h"
 #include "support/fixtures.h"
 #include "table/frmMain.h"
 #include "table/options_panel.h"
@@ -20,12 +21,15 @@ protected:
     void Save() { form().ARCmdSaveOptions->click(); }
     void Cancel() { form().ARCmdCancelOptions->click(); }
 
-    // "Key=Value" lines of the settings file, in file order.
-    QStringList IniLines() const {
+    // "Key=Value" lines of the settings file in file order; only those of these keys when given.
+    QStringList IniLines(const QStringList& keys = {}) const {
         QFile file(IniPath());
         if (!file.open(QIODevice::ReadOnly)) return {};
-        QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        lines.removeAll(QStringLiteral("[Info]"));
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            const bool wanted = keys.isEmpty() || keys.contains(line.section(u'=', 0, 0));
+            if (line != "[Info]" && wanted) lines << line;
+        }
         return lines;
     }
     // Removes keys from the settings file, so that the next writes add them in their order.
@@ -35,22 +39,22 @@ protected:
             if (!keys.contains(line.section(u'=', 0, 0))) kept << line;
         WriteIni(kept);
     }
-    // The lines of these keys, in file order.
-    QStringList LinesOf(const QStringList& keys) const {
-        QStringList found;
-        for (const QString& line : IniLines())
-            if (keys.contains(line.section(u'=', 0, 0))) found << line;
-        return found;
+    // A settings file that cannot be written.
+    void BlockIni() {
+        QFile::remove(IniPath());
+        ASSERT_TRUE(QDir().mkpath(IniPath()));
     }
 
-    // A picture of this width in the Background folder (PNG data under any name: pictures
-    // are recognised by their content).
-    void AddPicture(const QString& name, int width, const char* format = "PNG") {
+    // A picture this wide in the Background folder (PNG data under any name: pictures are
+    // recognised by their content).
+    void AddPicture(const QString& name, int width) {
         QDir().mkpath(ProgramDir() + "Background");
         QImage picture(width, 40, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        ASSERT_TRUE(picture.save(ProgramDir() + "Background/" + name, format)) << name.toStdString();
+        ASSERT_TRUE(picture.save(ProgramDir() + "Background/" + name, "PNG")) << name.toStdString();
     }
+    // Width of the background picture showing, 0 for none.
+    int BackgroundWidth() { return form().Image1->HasPicture() ? form().Image1->Picture().width() : 0; }
 
     // Index of the swatch with the tick, -1 when none has it.
     int Ticked() {
@@ -58,21 +62,16 @@ protected:
             if (form().lblColor[i]->Caption() == QStringLiteral("\u00FC")) return i;
         return -1;
     }
-    QStringList SkinEntries() {
-        QStringList entries;
-        for (int i = 0; i < form().lstSkin->count(); ++i) entries << form().lstSkin->item(i)->text();
-        return entries;
+    // Selects the nth entry of that text, as a click would.
+    static void Choose(QListWidget* list, const QString& text, int nth = 0) {
+        const auto items = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GT(items.size(), nth) << text.toStdString();
+        list->setCurrentItem(items[nth]);
     }
-    void ChooseSkin(const QString& entry) {
-        const auto items = form().lstSkin->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_FALSE(items.isEmpty()) << entry.toStdString();
-        form().lstSkin->setCurrentItem(items.first());
+    // True when a dice box shows that bitmap (0: no picture).
+    static bool Shows(int box, int bitmap) {
+        const platform::PictureBox* target = MainForm().Picture1[box];
+        if (bitmap == 0) return !target->HasPicture();
+        return target->Picture().cacheKey() == platform::LoadResBitmap(bitmap).cacheKey();
     }
-    void ChooseDice(const QString& name) {
-        const auto items = form().cboDiceColor->findItems(name, Qt::MatchExactly);
-        ASSERT_FALSE(items.isEmpty()) << name.toStdString();
-        form().cboDiceColor->setCurrentItem(items.first());
-    }
-    // Width of the background picture showing, 0 for none.
-    int BackgroundWidth() { return form().Image1->HasPicture() ? form().Image1->Picture().width() : 0; }
 };
