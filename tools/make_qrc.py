@@ -27,6 +27,7 @@ def entries():
         yield 'icons/' + name, 'icons/' + name
     for name in PICTURES:
         yield 'pictures/' + name, 'pictures/' + name
+    yield 'help/ovd3.html', 'help/ovd3.html'  # the help document
 
 
 def main():

@@ -14,6 +14,7 @@
 #include "table/frmMain.h"
 #include "windows/frmNewGame.h"
 #include "windows/frmScorePad.h"
+#include "windows/frmWelcome.h"
 
 void PlatformTest::SetUp() {
     ASSERT_TRUE(root.isValid());
@@ -27,6 +28,7 @@ void PlatformTest::SetUp() {
     platform::Randomize(12345);
     platform::SetKeyDown(Qt::Key_Up, false);
     ClearSharedState();
+    HoldWelcomeWindow(true);  // it would greet at the table's first activation, in the middle of a test
 }
 
 void PlatformTest::TearDown() {
@@ -41,6 +43,7 @@ void PlatformTest::TearDown() {
     platform::SetSound(nullptr);
     platform::SetClock(nullptr);
     platform::OverrideFolders({}, {}, {});
+    HoldWelcomeWindow(false);
     Settings().Open(QString(), QString());
 }
 
