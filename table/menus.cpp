@@ -59,4 +59,6 @@ void frmMain::ARCmdNewGame_Click() {
 
 // The set-up dialog, the side windows and the options panel arrive with their
 // own windows; until then these commands do nothing.
-void frmMain::cmdHighRollers_Click() {}
+void frmMain::mnuHowToPlay_Click() {}
+void frmMain::mnuGoHelp_Click() {}
+void frmMain::mnuAbout_Click() {}

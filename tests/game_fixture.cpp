@@ -8,11 +8,13 @@
 #include <QtEndian>
 
 #include "core/pushbutton.h"
+#include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
 #include "table/frmMain.h"
 #include "windows/frmCongrats.h"
 #include "windows/frmNewGame.h"
+#include "windows/frmViewHRListYN.h"
 
 void GameTest::SetUp() {
     TableTest::SetUp();
@@ -29,6 +31,8 @@ void GameTest::SetUp() {
     SoundOff = false;
     ComputerSpeed = 0;
     MarkScorersOn = true;
+    // Results that reach a top ten are entered without offering the lists.
+    WriteSetting("NoHS", QString::number(TodayDayNumber()));
 }
 
 QString GameTest::WriteWave(const QString& name, int milliseconds) {
