@@ -56,9 +56,3 @@ void frmMain::ARCmdNewGame_Click() {
     platform::Yield();
     ShowNewGameDialog();
 }
-
-// The set-up dialog, the side windows and the options panel arrive with their
-// own windows; until then these commands do nothing.
-void frmMain::mnuHowToPlay_Click() {}
-void frmMain::mnuGoHelp_Click() {}
-void frmMain::mnuAbout_Click() {}
