@@ -58,14 +58,15 @@ frmAbout::frmAbout() {
     setFixedSize(platform::Px(4890), platform::Px(3165));
 
     const QString tahoma = QStringLiteral("Tahoma");
-    Label3 = centredLabel(QStringLiteral("Orvane Software Presents"), this, namedFont(tahoma, 8.25), 135, 255);
+    Label3 =
+        centredLabel(QStringLiteral("Orvane Software Presents"), this, namedFont(tahoma, 8.25), 135, 255);
     Label2 = centredLabel(QStringLiteral("Orvane Dravik 3"), this,
                           namedFont(QStringLiteral("Comic Sans MS"), 18, true), 375, 570);
     Label2->SetForeColor(ColorFromNumber(0x800000));
     Label5 = centredLabel(QStringLiteral("v3.1.1"), this, namedFont(tahoma, 8.25), 930, 240);
     Label1 = centredLabel(QStringLiteral("Orvane Software"), this, namedFont(tahoma, 9.75, true), 1215, 270);
-    Label4 = centredLabel(QStringLiteral("Copyright \u00A9 2002-2024 Orvane Software. All rights reserved."), this,
-                          namedFont(tahoma, 7.5), 1485, 225);
+    Label4 = centredLabel(QStringLiteral("Copyright \u00A9 2002-2024 Orvane Software. All rights reserved."),
+                          this, namedFont(tahoma, 7.5), 1485, 225);
     lblDisclaimer = centredLabel(QStringLiteral("Share it with friends and family as you like; selling it, "
                                                 "or passing it off as your own, is not allowed."),
                                  this, namedFont(tahoma, 7), 1710, 390);

@@ -10,7 +10,7 @@ class ButtonPlus;
 namespace platform {
 class Label;
 class PictureBox;
-}
+}  // namespace platform
 
 // The maker's web page and mail address.
 extern const QString MakerWebAddress;

@@ -11,7 +11,7 @@ class ButtonPlus;
 namespace platform {
 class Label;
 class PictureBox;
-}
+}  // namespace platform
 
 class frmCredits : public QDialog {
     Q_OBJECT

@@ -27,9 +27,10 @@ frmMosk::frmMosk() {
     Image1->SetPicture(picture);
     PlaceTwips(Image1, 1440, 180, 1800, 1800);
 
-    Label5 = new Label(QStringLiteral("This game is dedicated to Mosk, who sat beside every test game and never "
-                                      "once lost a bone to a Dravik. We miss you, old friend."),
-                       this);
+    Label5 =
+        new Label(QStringLiteral("This game is dedicated to Mosk, who sat beside every test game and never "
+                                 "once lost a bone to a Dravik. We miss you, old friend."),
+                  this);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(9.75);
     font.setBold(true);

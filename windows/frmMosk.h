@@ -6,7 +6,7 @@ class ButtonPlus;
 namespace platform {
 class Label;
 class PictureBox;
-}
+}  // namespace platform
 
 class frmMosk : public QDialog {
     Q_OBJECT

@@ -129,8 +129,8 @@ void frmWelcome::Form_Unload() {
     if (ReadSetting(ShowWelcomeKey) != QStringLiteral("0")) return;
     platform::dialogs().MsgBox(
         QStringLiteral("This Welcome Window will no longer be displayed when Orvane Dravik starts up.\n") +
-        QStringLiteral("If you want to view it again, just click on ") + QStringLiteral("\"Help, How to Play\"") +
-        QStringLiteral(" from the main menu."));
+        QStringLiteral("If you want to view it again, just click on ") +
+        QStringLiteral("\"Help, How to Play\"") + QStringLiteral(" from the main menu."));
 }
 
 void frmWelcome::paintEvent(QPaintEvent*) { PaintFormGradient(this); }
