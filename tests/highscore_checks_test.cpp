@@ -72,37 +72,31 @@ TEST_F(HighScoreCheckTest, PlaceRuleOnBothLists) {
     }
 }
 
-// Only names that begin with "Player", exactly so, are asked for; the typed name is the one stored.
+// Only names that begin with "Player", exactly so, are asked for; the answer as typed is stored
+// (a cancelled box gives the empty name) and handed to the prompt.
 TEST_F(HighScoreCheckTest, DefaultNamesAreAskedForTheirRealName) {
-    const struct { QString name; bool asked; } cases[] = {
-        {"Player1", true}, {"Players", true}, {"Player", true}, {"player1", false}, {"PLAYER2", false},
-        {"Play", false},   {"Ann", false},
+    const struct { QString name, typed; bool asked; } cases[] = {
+        {"Player1", "Ann", true}, {"Players", "Ann", true}, {"Player", "", true}, {"player1", "", false},
+        {"PLAYER2", "", false},   {"Play", "", false},
     };
     for (const auto& c : cases) {
-        Fresh();
-        dialogs.inputs = {"Ann Typed"};
-        Check(true, c.name, 2000);
+        Fresh(false);
+        dialogs.inputs = {c.typed};
+        QString handed;
+        dialogs.modalScripts.push_back([&](QDialog&) { handed = DialogMessage; });
+        Check(true, c.name, 1100);
+        const QString stored = c.asked ? c.typed : c.name;
         EXPECT_EQ(Shown("InputBox"), c.asked ? 1 : 0) << c.name.toStdString();
-        EXPECT_EQ(form().lstHSTS->item(0)->text(), (c.asked ? "Ann Typed" : c.name) + "¤2000");
+        EXPECT_EQ(handed, stored + "¤10¤turn");
+        EXPECT_EQ(form().lstHSTS->item(9)->text(), stored + "¤1100");
     }
     Fresh();
-    dialogs.inputs = {"Ann"};
     Check(false, "Player3", 1400);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
-              "Congratulations!  You just made number 4 on the \"Biggest Whoopin'\" top ten!  What's your name?");
+              "Congratulations!  You just made number 4 on the \"Biggest Whoopin'\" top ten!  "
+              "What's your name?");
     EXPECT_EQ(dialogs.shown[0].title, "Way To Go !!!");
-}
-
-// Cancelling the name box stores an empty name, and the prompt greets nobody.
-TEST_F(HighScoreCheckTest, CancelledNameIsStoredEmpty) {
-    Fresh(false);
-    dialogs.inputs = {""};
-    QString handed;
-    dialogs.modalScripts.push_back([&](QDialog&) { handed = DialogMessage; });
-    Check(true, "Player2", 1100);
-    EXPECT_EQ(handed, "¤10¤turn");
-    EXPECT_EQ(form().lstHSTS->item(9)->text(), "¤1100");
 }
 
 // The prompt is offered unless it was turned off today; the entry is saved either way.
@@ -125,7 +119,8 @@ TEST_F(HighScoreCheckTest, PromptIsSkippedOnlyOnTheDayItWasTurnedOff) {
 
 // Only "Yes" opens the High Rollers window, which already shows the new entry.
 TEST_F(HighScoreCheckTest, PromptAnswerDecidesOnTheHighRollersWindow) {
-    const struct { const char* answer; bool lists; } cases[] = {{"Yes", true}, {"No", false}, {"close", false}};
+    const struct { const char* answer; bool lists; } cases[] = {
+        {"Yes", true}, {"No", false}, {"close", false}};
     for (const auto& c : cases) {
         Fresh(false);
         QString handed, firstRow;

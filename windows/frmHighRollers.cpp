@@ -37,7 +37,9 @@ const QRect ListsFrame(15, 2040, 5805, 4095);
 const QRect HeadingBox(90, 90, 5655, 2460);
 const QRect ListsBox(15, 2640, 5805, 3495);
 
-QRect pixels(const QRect& twips) { return QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())); }
+QRect pixels(const QRect& twips) {
+    return QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+}
 
 QFont comicFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("Comic Sans MS"));
@@ -189,9 +191,9 @@ void frmHighRollers::ShowHighScoreLists() {
 }
 
 void frmHighRollers::lblReset_Click() {
-    const auto answer =
-        platform::dialogs().MsgBox(QStringLiteral("Are you sure you want to reset the high score lists?"),
-                                   platform::Buttons::YesNo, platform::Icon::None, QStringLiteral("Reset Lists?"));
+    const auto answer = platform::dialogs().MsgBox(
+        QStringLiteral("Are you sure you want to reset the high score lists?"), platform::Buttons::YesNo,
+        platform::Icon::None, QStringLiteral("Reset Lists?"));
     if (answer != platform::Answer::Yes) return;
     ResetHighScores();
     ReloadMainHighScoreLists();
