@@ -2,7 +2,6 @@
 // what Save applies and stores.
 #include <QDir>
 #include <QListWidget>
-#include <QSet>
 
 #include "core/files.h"
 #include "core/numeric.h"
@@ -12,6 +11,7 @@
 #include "platform/folders.h"
 #include "platform/resources.h"
 #include "table/frmMain.h"
+#include "table/label_colors.h"
 #include "table/options_panel.h"
 
 namespace {
@@ -38,17 +38,6 @@ constexpr std::array<BuiltInBackground, BuiltInBackgrounds> BuiltIns{{
 
 constexpr std::array<const char*, 8> SwatchTexts{"&H404040", "&HFF",     "&HFF00",     "&HFFFF",
                                                  "&HFF0000", "&HFF00FF", "&HFFFF80", "&HFFFFFF"};
-
-constexpr quint32 Navy = 0x800000;
-
-// Captions that the label colour rule always draws navy.
-bool keepsNavy(const QString& caption) {
-    static const QSet<QString> excepted{
-        QStringLiteral("Background"),    QStringLiteral("Dice"),   QStringLiteral("Text Color"),
-        QStringLiteral("Speed"),         QStringLiteral("Misc."),  QStringLiteral("Sound Effects"),
-        QStringLiteral("(Sample Dice)"), QStringLiteral("\u00FC"), QString()};
-    return excepted.contains(caption);
-}
 
 // The picture file list entry k stands for; empty when there is none.
 QString backgroundFileOf(const frmMain& form, int entry) {
@@ -135,8 +124,7 @@ void frmMain::lstSkin_Click() {
             if (swatch >= 0) lblColor_Click(Integer(swatch));
         }
     }
-    for (platform::Label* label : findChildren<platform::Label*>())
-        if (keepsNavy(label->Caption())) label->SetForeColor(ColorFromNumber(Navy));
+    RecolorExceptedLabels(this);
 }
 
 void frmMain::ApplyDisplayOptions() {
