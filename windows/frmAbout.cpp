@@ -1,6 +1,5 @@
 #include "windows/frmAbout.h"
 
-#include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QProcess>
@@ -147,7 +146,7 @@ void frmAbout::cmdMissYou_Click() {
     hide();
     ShowMoskWindow();
     // Unless the program closed meanwhile.
-    if (!unloaded && !Quitting) show();
+    if (!IsUnloaded() && !Quitting) show();
 }
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
@@ -188,40 +187,16 @@ int frmAbout::exec() {
     QEventLoop loop;
     modalLoops.append(&loop);
     show();
-    if (!unloaded) loop.exec(QEventLoop::DialogExec);
+    if (!IsUnloaded()) loop.exec(QEventLoop::DialogExec);
     if (self) modalLoops.removeOne(&loop);
     return 0;
 }
 
 void frmAbout::paintEvent(QPaintEvent*) { PaintFormGradient(this); }
 
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    QMetaObject::invokeMethod(this, [this] {
-        if (isVisible() && !unloaded) Form_Activate();
-    }, Qt::QueuedConnection);
-}
-
-void frmAbout::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
-    Unload();
-}
-
-// Esc closes the box as OK does.
-void frmAbout::reject() { close(); }
-
 void frmAbout::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    hide();
+    ModalForm::Unload();
     for (QEventLoop* loop : modalLoops) loop->exit();
 }
 
-void ShowAboutBox() {
-    auto* window = new frmAbout();
-    window->Form_Load();
-    QPointer<frmAbout> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowAboutBox() { ShowModalForm<frmAbout>(); }

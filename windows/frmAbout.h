@@ -1,9 +1,10 @@
 #pragma once
 // The About box: name, version, rights, the maker's links, two dice that sound, and the way to the
 // credits, the dedication and the system information tool.
-#include <QDialog>
 #include <QList>
 #include <QString>
+
+#include "windows/modal_form.h"
 
 class QEventLoop;
 class ButtonPlus;
@@ -19,7 +20,7 @@ extern const QString MakerMailAddress;
 // Registry root of the machine-wide keys.
 constexpr quint32 HKEY_LOCAL_MACHINE = 0x80000002;
 
-class frmAbout : public QDialog {
+class frmAbout : public ModalForm {
     Q_OBJECT
 public:
     frmAbout();
@@ -41,8 +42,8 @@ public:
     ButtonPlus* cmdMissYou = nullptr;
 
     void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
+    void Form_Activate() override;
+    void Form_Unload() override;
     void cmdOK_Click();
     void cmdCredits_Click();
     void cmdMissYou_Click();
@@ -59,17 +60,13 @@ public:
 
     // Shows the box modally; hiding it for the dedication window does not end the showing.
     int exec() override;
+    void Unload() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
-    void Unload();
     QList<QEventLoop*> modalLoops;
-    bool unloaded = false;
 };
 
 // Loads a fresh About box and shows it modally.

@@ -1,8 +1,6 @@
 #include "windows/frmCongrats.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include "core/numeric.h"
 #include "core/pushbutton.h"
@@ -122,13 +120,6 @@ void frmCongrats::Form_DblClick() {
                                    .arg(platform::Twips(main.frameGeometry().width())));
 }
 
-void frmCongrats::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    QMetaObject::invokeMethod(this, [this] {
-        if (isVisible() && !unloaded) Form_Activate();
-    }, Qt::QueuedConnection);
-}
-
 void frmCongrats::mouseDoubleClickEvent(QMouseEvent* event) {
     // The window's own ground: the background picture, not the heading or the buttons.
     QWidget* under = childAt(event->position().toPoint());
@@ -140,23 +131,5 @@ void frmCongrats::mouseDoubleClickEvent(QMouseEvent* event) {
 // (the program shutting down) unloads it without an answer.
 void frmCongrats::reject() {}
 
-void frmCongrats::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Unload();
-}
-
-void frmCongrats::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    hide();
-    deleteLater();
-}
-
-void ShowCongratsWindow() {
-    auto* window = new frmCongrats();
-    window->Form_Load();
-    QPointer<frmCongrats> alive(window);
-    platform::dialogs().ShowModal(*window);
-    // Closed without an answer: unloaded all the same, the dialog message unchanged.
-    if (alive) alive->deleteLater();
-}
+// Closed without an answer: unloaded all the same, the dialog message unchanged.
+void ShowCongratsWindow() { ShowModalForm<frmCongrats>(); }

@@ -1,7 +1,7 @@
 #pragma once
 // The end-of-game window: it covers the table, names the winner and asks for the
 // same game again, a different game, or quitting.
-#include <QDialog>
+#include "windows/modal_form.h"
 
 class ButtonPlus;
 namespace platform {
@@ -9,7 +9,7 @@ class Label;
 class PictureBox;
 }
 
-class frmCongrats : public QDialog {
+class frmCongrats : public ModalForm {
     Q_OBJECT
 public:
     frmCongrats();
@@ -22,21 +22,15 @@ public:
     ButtonPlus* cmdQuit = nullptr;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void cmdSameGame_Click();
     void cmdDifferentGame_Click();
     void cmdQuit_Click();
     void Form_DblClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void reject() override;
-
-private:
-    void Unload();
-    bool unloaded = false;
 };
 
 // Loads a fresh end-of-game window and shows it modally; it unloads itself when answered.

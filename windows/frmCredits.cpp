@@ -1,8 +1,6 @@
 #include "windows/frmCredits.h"
 
-#include <QCloseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStringList>
 
 #include "core/numeric.h"
@@ -121,15 +119,9 @@ void frmCredits::Form_Load() {
     FixButtonColors(this);
 }
 
-void frmCredits::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The scroll starts once the window is on screen, and only once.
-    QMetaObject::invokeMethod(this, [this] {
-        if (isVisible() && !unloaded && !activated) Form_Activate();
-    }, Qt::QueuedConnection);
-}
-
+// The scroll starts once the window is on screen, and only once.
 void frmCredits::Form_Activate() {
+    if (activated) return;
     activated = true;
     ScrollCredits();
 }
@@ -199,26 +191,4 @@ void frmCredits::cmdOK_Click() {
 
 void frmCredits::Form_Unload() { StopScroll = true; }
 
-void frmCredits::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
-    Unload();
-}
-
-// Esc closes the window as its close box does.
-void frmCredits::reject() { close(); }
-
-void frmCredits::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    StopScroll = true;
-    hide();
-}
-
-void ShowCreditsWindow() {
-    auto* window = new frmCredits();
-    window->Form_Load();
-    QPointer<frmCredits> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowCreditsWindow() { ShowModalForm<frmCredits>(); }

@@ -1,11 +1,11 @@
 #pragma once
 // The credits window: a credits text that scrolls upwards in a loop until OK or the close box.
 #include <QColor>
-#include <QDialog>
 #include <QRect>
 #include <QString>
 
 #include "core/types.h"
+#include "windows/modal_form.h"
 
 class ButtonPlus;
 namespace platform {
@@ -13,7 +13,7 @@ class Label;
 class PictureBox;
 }  // namespace platform
 
-class frmCredits : public QDialog {
+class frmCredits : public ModalForm {
     Q_OBJECT
 public:
     frmCredits();
@@ -30,22 +30,15 @@ public:
     QColor ScrollForeColor = Qt::black;  // the text colour of picScroll
 
     void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
+    void Form_Activate() override;
+    void Form_Unload() override;
     void cmdOK_Click();
     // Runs until the scroll is stopped, then unloads the window.
     void ScrollCredits();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
 private:
     int MeasureText() const;
     void DrawStep();
-    void Unload();
-    bool unloaded = false;
     bool activated = false;
 };
 

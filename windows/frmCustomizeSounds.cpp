@@ -1,12 +1,10 @@
 #include "windows/frmCustomizeSounds.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 
 #include "core/files.h"
 #include "core/numeric.h"
@@ -192,7 +190,7 @@ void frmCustomizeSounds::cmdCancel_Click() { Unload(); }
 void frmCustomizeSounds::paintEvent(QPaintEvent*) { PaintFormGradient(this); }
 
 bool frmCustomizeSounds::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && !unloaded) {
+    if (event->type() == QEvent::KeyRelease && !IsUnloaded()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         auto* key = static_cast<QKeyEvent*>(event);
         if (widget && widget->window() == this && !key->isAutoRepeat() && key->key() == Qt::Key_Backspace) {
@@ -204,24 +202,4 @@ bool frmCustomizeSounds::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The close box and Esc leave without keeping anything, as Cancel does.
-void frmCustomizeSounds::reject() { cmdCancel_Click(); }
-
-void frmCustomizeSounds::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Unload();
-}
-
-void frmCustomizeSounds::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    hide();
-    deleteLater();
-}
-
-void ShowCustomizeSounds() {
-    auto* window = new frmCustomizeSounds();
-    window->Form_Load();
-    QPointer<frmCustomizeSounds> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowCustomizeSounds() { ShowModalForm<frmCustomizeSounds>(); }

@@ -2,8 +2,9 @@
 // The sound settings window: a wave file for each of the eight sound events,
 // tried out with Test, all put back to the built-in sounds with Backspace, and
 // kept with OK.
-#include <QDialog>
 #include <array>
+
+#include "windows/modal_form.h"
 
 class QLineEdit;
 class QListWidget;
@@ -12,7 +13,7 @@ namespace platform {
 class Label;
 }
 
-class frmCustomizeSounds : public QDialog {
+class frmCustomizeSounds : public ModalForm {
     Q_OBJECT
 public:
     frmCustomizeSounds();
@@ -45,14 +46,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     int SelectedEvent() const;  // 0..7, -1 when none
     void ShowSelectedFile();
-    void Unload();
-    bool unloaded = false;
 };
 
 // Loads a fresh sound settings window and shows it modally; it unloads itself on OK or Cancel.

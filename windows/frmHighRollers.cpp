@@ -1,11 +1,9 @@
 #include "windows/frmHighRollers.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 
 #include "core/files.h"
 #include "core/highscore_file.h"
@@ -216,24 +214,4 @@ void frmHighRollers::paintEvent(QPaintEvent*) {
     painter.drawRect(pixels(ListsBox));
 }
 
-void frmHighRollers::reject() { Unload(); }
-
-void frmHighRollers::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Unload();
-}
-
-void frmHighRollers::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    hide();
-    deleteLater();
-}
-
-void ShowHighRollers() {
-    auto* window = new frmHighRollers();
-    window->Form_Load();
-    QPointer<frmHighRollers> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowHighRollers() { ShowModalForm<frmHighRollers>(); }

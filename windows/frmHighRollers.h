@@ -1,8 +1,9 @@
 #pragma once
 // The High Rollers window: the two top-ten lists as they stand in the high-score
 // file, with a link that resets both lists to the built-in ones.
-#include <QDialog>
 #include <QStringList>
+
+#include "windows/modal_form.h"
 
 class QFrame;
 class QPlainTextEdit;
@@ -12,7 +13,7 @@ class Label;
 class PictureBox;
 }
 
-class frmHighRollers : public QDialog {
+class frmHighRollers : public ModalForm {
     Q_OBJECT
 public:
     frmHighRollers();
@@ -43,12 +44,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
-private:
-    void Unload();
-    bool unloaded = false;
 };
 
 // Loads a fresh High Rollers window and shows it modally; it unloads itself when closed.

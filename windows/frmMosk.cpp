@@ -1,7 +1,5 @@
 #include "windows/frmMosk.h"
 
-#include <QPointer>
-
 #include "core/pushbutton.h"
 #include "core/services.h"
 #include "platform/controls.h"
@@ -56,10 +54,4 @@ void frmMosk::cmdOK_Click() { close(); }
 
 void frmMosk::paintEvent(QPaintEvent*) { PaintFormGradient(this); }
 
-void ShowMoskWindow() {
-    auto* window = new frmMosk();
-    window->Form_Load();
-    QPointer<frmMosk> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowMoskWindow() { ShowModalForm<frmMosk>(); }

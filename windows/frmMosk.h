@@ -1,6 +1,6 @@
 #pragma once
 // The dedication window.
-#include <QDialog>
+#include "windows/modal_form.h"
 
 class ButtonPlus;
 namespace platform {
@@ -8,7 +8,7 @@ class Label;
 class PictureBox;
 }  // namespace platform
 
-class frmMosk : public QDialog {
+class frmMosk : public ModalForm {
     Q_OBJECT
 public:
     frmMosk();

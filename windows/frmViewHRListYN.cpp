@@ -1,8 +1,6 @@
 #include "windows/frmViewHRListYN.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QPointer>
 
 #include "core/numeric.h"
 #include "core/pushbutton.h"
@@ -144,24 +142,4 @@ void frmViewHRListYN::ToggleDontAsk() {
 }
 
 // The close box and Esc leave without an answer.
-void frmViewHRListYN::reject() { Unload(); }
-
-void frmViewHRListYN::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Unload();
-}
-
-void frmViewHRListYN::Unload() {
-    if (unloaded) return;
-    unloaded = true;
-    hide();
-    deleteLater();
-}
-
-void ShowViewHighRollersPrompt() {
-    auto* window = new frmViewHRListYN();
-    window->Form_Load();
-    QPointer<frmViewHRListYN> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) alive->deleteLater();
-}
+void ShowViewHighRollersPrompt() { ShowModalForm<frmViewHRListYN>(); }

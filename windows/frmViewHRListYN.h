@@ -4,7 +4,8 @@
 // in "name¤place¤tag" (tag "turn" or "whoop"), out "Yes" or "No" (unchanged when
 // the window is closed by its close box).
 #include <QDate>
-#include <QDialog>
+
+#include "windows/modal_form.h"
 
 class QFrame;
 class ButtonPlus;
@@ -12,7 +13,7 @@ namespace platform {
 class Label;
 }
 
-class frmViewHRListYN : public QDialog {
+class frmViewHRListYN : public ModalForm {
     Q_OBJECT
 public:
     frmViewHRListYN();
@@ -33,15 +34,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void ToggleDontAsk();
-    void Unload();
 
     QFrame* checkEdge = nullptr;
-    bool unloaded = false;
 };
 
 // Loads a fresh prompt and shows it modally; it unloads itself when answered or closed.

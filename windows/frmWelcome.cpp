@@ -1,8 +1,5 @@
 #include "windows/frmWelcome.h"
 
-#include <QCloseEvent>
-#include <QPointer>
-
 #include "core/numeric.h"
 #include "core/pushbutton.h"
 #include "core/services.h"
@@ -135,31 +132,12 @@ void frmWelcome::Form_Unload() {
 
 void frmWelcome::paintEvent(QPaintEvent*) { PaintFormGradient(this); }
 
-void frmWelcome::closeEvent(QCloseEvent* event) {
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-    }
-    event->accept();
-}
-
-// Esc closes the window as its close box does.
-void frmWelcome::reject() { close(); }
-
 void HoldWelcomeWindow(bool hold) { held = hold; }
 
 bool ShowWelcomeWindow() {
     if (showing || held) return false;
     showing = true;
-    auto* window = new frmWelcome();
-    window->Form_Load();
-    QPointer<frmWelcome> alive(window);
-    platform::dialogs().ShowModal(*window);
-    if (alive) {
-        // Hidden without going through its close box: it unloads all the same (once).
-        alive->close();
-        alive->deleteLater();
-    }
+    ShowModalForm<frmWelcome>();
     showing = false;
     return true;
 }

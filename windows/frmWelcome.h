@@ -1,16 +1,15 @@
 #pragma once
 // The welcome window: greets the player, leads to the help topics and the maker's web page, and
 // holds the tick that decides whether it greets again at the next start.
-#include <QDialog>
-
 #include "core/types.h"
+#include "windows/modal_form.h"
 
 class ButtonPlus;
 namespace platform {
 class Label;
 }
 
-class frmWelcome : public QDialog {
+class frmWelcome : public ModalForm {
     Q_OBJECT
 public:
     frmWelcome();
@@ -29,7 +28,7 @@ public:
     Boolean WelcomeUnchecked;
 
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload() override;
     void cmdLearn_Click();
     void cmdPoints_Click();
     void cmdTips_Click();
@@ -40,12 +39,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void ToggleTick();
-    bool unloaded = false;
 };
 
 // Loads a fresh welcome window and shows it modally; false when it was not shown (one is already
