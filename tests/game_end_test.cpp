@@ -138,11 +138,13 @@ TEST_F(EndTest, TableIsLeftFinishedWhenTheWindowGivesNoAnswer) {
 TEST_F(EndTest, TestRunCountsTheWinWithoutTheWindow) {
     FinishedGame({3000, 5100, 6000}, 1);
     TestMode = true;
+    TestGamesPlayed = TestGamesTotal = 7;  // the run's last game: its report follows
     TestWins[2] = 4;
     form().FinishGame();
     EXPECT_EQ(TestWins[2], 5);
     EXPECT_EQ(WinnerSeat, 2);
-    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);  // the report, and no end-of-game window
+    EXPECT_EQ(dialogs.shown[0].kind, "MsgBox");
     EXPECT_EQ(clock.pauses, std::vector<int>{500});
     EXPECT_EQ(CurPlayer, NoSeat);
     EXPECT_TRUE(GameEnded);

@@ -447,6 +447,7 @@ TEST_F(SetupTest, PlayButtonShowsTheValueItIsGiven) {
 
 // The test run is entered by a double click on "Computer Player?" with Up held down.
 TEST_F(SetupTest, TestRunEntryNeedsTheUpArrow) {
+    dialogs.answers.push_back(platform::Answer::No);  // the run itself is tested on its own
     Open([](frmNewGame& dialog) {
         QTest::mouseDClick(dialog.lblComputer, Qt::LeftButton);
         platform::SetKeyDown(Qt::Key_Up, true);
@@ -496,7 +497,7 @@ TEST_F(SetupTest, AbandonedLastTurnsDoNotShiftTheStatusLine) {
     StartTwoPeople();
     Bank(5000);  // Ann goes out
     ASSERT_EQ(platform::Twips(form().lblStatus->y()), home - 180);
-    StartFromDialog([](frmNewGame& dialog) { dialog.cmdPlay->click(); });  // a new game from the button
+    StartTwoPeople();  // a new game from the button
     EXPECT_TRUE(form().lblLastRoll->isHidden());
     EXPECT_EQ(platform::Twips(form().lblStatus->y()), home);
     Bank(5000);
