@@ -12,6 +12,14 @@ void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
+QFont NamedFont(const QString& family, qreal points, bool bold) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 int ShiftMask(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);

@@ -1,6 +1,7 @@
 #pragma once
 // The window controls the forms are built from, with the members the game uses.
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -69,6 +70,9 @@ private:
     QColor fore = Qt::black;
     bool symbolFont = false;
 };
+
+// A font by family name and size in points.
+QFont NamedFont(const QString& family, qreal points, bool bold = false);
 
 // Modifier mask of the keyboard and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftMask(Qt::KeyboardModifiers modifiers);

@@ -27,25 +27,12 @@ const QString MakerMailAddress = QStringLiteral("support@orvanesoftware.com");
 
 namespace {
 
-QFont namedFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 Label* centredLabel(const QString& caption, QWidget* parent, const QFont& font, int top, int height) {
     auto* label = new Label(caption, parent);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     PlaceTwips(label, 120, top, 4650, height);
     return label;
-}
-
-QPixmap picture(const QString& resource) {
-    QPixmap pixmap;
-    pixmap.load(resource);
-    return pixmap;
 }
 
 }  // namespace
@@ -58,20 +45,20 @@ frmAbout::frmAbout() {
 
     const QString tahoma = QStringLiteral("Tahoma");
     Label3 =
-        centredLabel(QStringLiteral("Orvane Software Presents"), this, namedFont(tahoma, 8.25), 135, 255);
+        centredLabel(QStringLiteral("Orvane Software Presents"), this, platform::NamedFont(tahoma, 8.25), 135, 255);
     Label2 = centredLabel(QStringLiteral("Orvane Dravik 3"), this,
-                          namedFont(QStringLiteral("Comic Sans MS"), 18, true), 375, 570);
+                          platform::NamedFont(QStringLiteral("Comic Sans MS"), 18, true), 375, 570);
     Label2->SetForeColor(ColorFromNumber(0x800000));
-    Label5 = centredLabel(QStringLiteral("v3.1.1"), this, namedFont(tahoma, 8.25), 930, 240);
-    Label1 = centredLabel(QStringLiteral("Orvane Software"), this, namedFont(tahoma, 9.75, true), 1215, 270);
+    Label5 = centredLabel(QStringLiteral("v3.1.1"), this, platform::NamedFont(tahoma, 8.25), 930, 240);
+    Label1 = centredLabel(QStringLiteral("Orvane Software"), this, platform::NamedFont(tahoma, 9.75, true), 1215, 270);
     Label4 = centredLabel(QStringLiteral("Copyright \u00A9 2002-2024 Orvane Software. All rights reserved."),
-                          this, namedFont(tahoma, 7.5), 1485, 225);
+                          this, platform::NamedFont(tahoma, 7.5), 1485, 225);
     lblDisclaimer = centredLabel(QStringLiteral("Share it with friends and family as you like; selling it, "
                                                 "or passing it off as your own, is not allowed."),
-                                 this, namedFont(tahoma, 7), 1710, 390);
+                                 this, platform::NamedFont(tahoma, 7), 1710, 390);
     lblDisclaimer->setWordWrap(true);
 
-    QFont link = namedFont(tahoma, 8.25);
+    QFont link = platform::NamedFont(tahoma, 8.25);
     link.setUnderline(true);
     lblURL = centredLabel(QStringLiteral("www.orvanesoftware.com"), this, link, 2115, 240);
     lblMail = centredLabel(MakerMailAddress, this, link, 2355, 240);
@@ -83,16 +70,16 @@ frmAbout::frmAbout() {
 
     Picture1 = new PictureBox(this);
     Picture1->SetTransparent(true);
-    Picture1->SetPicture(picture(QStringLiteral(":/pictures/about_dice1.png")));
+    Picture1->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice1.png")));
     PlaceTwips(Picture1, 225, 225, 720, 720);
     Picture2 = new PictureBox(this);
     Picture2->SetTransparent(true);
-    Picture2->SetPicture(picture(QStringLiteral(":/pictures/about_dice2.png")));
+    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice2.png")));
     PlaceTwips(Picture2, 3945, 225, 720, 720);
 
     imgHandPointer = new PictureBox(this);
     imgHandPointer->SetTransparent(true);
-    imgHandPointer->SetPicture(picture(QStringLiteral(":/pictures/hand.png")));
+    imgHandPointer->SetPicture(QPixmap(QStringLiteral(":/pictures/hand.png")));
     PlaceTwips(imgHandPointer, 0, 0, 480, 480);
     imgHandPointer->hide();
 

@@ -17,16 +17,6 @@ using platform::Label;
 using platform::PictureBox;
 using platform::PlaceTwips;
 
-namespace {
-
-QPixmap loadPicture(const QString& resource) {
-    QPixmap picture;
-    picture.load(resource);
-    return picture;
-}
-
-}  // namespace
-
 frmCongrats::frmCongrats() {
     setObjectName(QStringLiteral("frmCongrats"));
     setWindowTitle(QStringLiteral("Congratulations !!!"));
@@ -40,13 +30,13 @@ frmCongrats::frmCongrats() {
     picBackground = new PictureBox(this);
     picBackground->SetBackColor(ColorFromNumber(0xC00000));
     picBackground->SetFit(PictureBox::Fit::Fill);
-    picBackground->SetPicture(loadPicture(QStringLiteral(":/pictures/congrats_back.png")));
+    picBackground->SetPicture(QPixmap(QStringLiteral(":/pictures/congrats_back.png")));
     picBackground->setGeometry(rect());
 
     Image1 = new PictureBox(this);
     Image1->SetTransparent(true);
     Image1->SetFit(PictureBox::Fit::Fill);
-    Image1->SetPicture(loadPicture(QStringLiteral(":/pictures/congrats_head.png")));
+    Image1->SetPicture(QPixmap(QStringLiteral(":/pictures/congrats_head.png")));
     PlaceTwips(Image1, 180, 0, 5565, 2205);
 
     lblWinner = new Label(QString(), this);

@@ -28,10 +28,7 @@ constexpr int PollMs = 10;                // longest wait between two looks at t
 constexpr int TextFlags = Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 QFont comicSans(double points, bool bold = false) {
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return platform::NamedFont(QStringLiteral("Comic Sans MS"), points, bold);
 }
 
 }  // namespace

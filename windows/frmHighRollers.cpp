@@ -40,11 +40,7 @@ QRect pixels(const QRect& twips) {
 }
 
 QFont comicFont(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return platform::NamedFont(QStringLiteral("Comic Sans MS"), points, bold);
 }
 
 QPlainTextEdit* makeListBox(QWidget* parent, int left) {
@@ -78,12 +74,6 @@ Label* makeHeading(QWidget* parent, const QString& caption, int left) {
     return label;
 }
 
-QPixmap loadPicture(const QString& resource) {
-    QPixmap picture;
-    picture.load(resource);
-    return picture;
-}
-
 }  // namespace
 
 QStringList ReadHighScoreLines() {
@@ -106,11 +96,11 @@ frmHighRollers::frmHighRollers() {
     // The heading: the two dice pictures either side of the window's name.
     imgDice1 = new PictureBox(this);
     imgDice1->SetTransparent(true);
-    imgDice1->SetPicture(loadPicture(QStringLiteral(":/pictures/about_dice1.png")));
+    imgDice1->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice1.png")));
     PlaceTwips(imgDice1, 390, 960, 720, 720);
     imgDice2 = new PictureBox(this);
     imgDice2->SetTransparent(true);
-    imgDice2->SetPicture(loadPicture(QStringLiteral(":/pictures/about_dice2.png")));
+    imgDice2->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice2.png")));
     PlaceTwips(imgDice2, 4725, 960, 720, 720);
     auto* title = new Label(QStringLiteral("High Rollers"), this);
     PlaceTwips(title, 1170, 750, 3495, 1140);
@@ -148,7 +138,7 @@ frmHighRollers::frmHighRollers() {
     lblReset->SetForeColor(ColorFromNumber(PaleYellow));
 
     imgHandPointer = new PictureBox(this);
-    imgHandPointer->SetPicture(loadPicture(QStringLiteral(":/pictures/hand.png")));
+    imgHandPointer->SetPicture(QPixmap(QStringLiteral(":/pictures/hand.png")));
     imgHandPointer->hide();
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

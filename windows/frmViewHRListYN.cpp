@@ -24,11 +24,7 @@ constexpr quint32 Navy = 0x800000;            // &HBBGGRR
 constexpr quint32 ButtonBlue = 0xFFCA9F;      // (159,202,255)
 
 QFont sansFont(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return platform::NamedFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
 }  // namespace

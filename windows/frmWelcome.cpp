@@ -23,11 +23,7 @@ const QString ShowWelcomeKey = QStringLiteral("ShowWelcomeMessage");
 bool showing = false;
 bool held = false;
 
-QFont tahoma(double points) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
-    return font;
-}
+QFont tahoma(double points) { return platform::NamedFont(QStringLiteral("Tahoma"), points); }
 
 }  // namespace
 
