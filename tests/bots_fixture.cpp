@@ -34,56 +34,35 @@ void BotTest::Seat(Byte style, int speed) {
 }
 
 void BotTest::Lay(const QString& turnState, const std::vector<int>& tableFaces, int turnScore, int banked) {
-    Quitting = false;
-    GameEnded = false;
+    Quitting = GameEnded = false;
     IsDravik = turnState == "p";  // "p" follows a throw that scored nothing
     BotDone = true;
     CurPlayer = 0;
-    IsComputer[0] = true;
     PlayerScore[0] = Integer(banked);
     TurnScore = Integer(turnScore);
     TurnState = turnState;
     const int n = int(tableFaces.size());
     for (int i = 0; i < 6; ++i) {
-        DieFace[i] = i < n ? Integer(tableFaces[i]) : NotThrown;
-        TableFace[i] = i < n ? DieFace[i] : Integer(0);
+        DieFace[i] = TableFace[i] = i < n ? Integer(tableFaces[i]) : Integer(0);
         OnTable[i] = i < n;
         BotPicked[i] = false;
         form().DrawDie(i, TableFace[i]);
+        if (i >= n) DieFace[i] = NotThrown;
     }
     DiceCode = ClassifyDice(DieFace, n);
     EmptyRow();
     SetAside(std::vector<int>(std::size_t(6 - n), 1));
-    form().cmdRoll->setEnabled(false);
-    form().cmdPassDice->setEnabled(false);
     form().picTray1->setEnabled(true);
 }
 
-void BotTest::Script(const std::vector<int>& faces) {
+void BotTest::Script(const std::vector<std::vector<int>>& throws) {
     dice = ScriptedDice();
-    dice.QueueThrow(faces, !(IsComputer[CurPlayer] && ComputerSpeed == 2));
+    for (const auto& faces : throws) dice.QueueThrow(faces, ComputerSpeed < 2);
     dice.Install();
 }
 
 BotTest::Look BotTest::Now() const {
-    Look look;
-    look.seat = CurPlayer;
-    for (int seat = 0; seat < 9; ++seat) look.banked[seat] = PlayerScore[seat];
-    look.throws = counter.throws;
-    look.row = RowFaces();
-    return look;
-}
-
-QString BotTest::Describe(const Look& before, const Look& after) {
-    if (after.seat != before.seat) {
-        const int gain = before.seat < 9 ? after.banked[before.seat] - before.banked[before.seat] : 0;
-        return gain != 0 ? QString("banked %1").arg(gain) : QString("passed");
-    }
-    if (after.throws != before.throws) return "threw";
-    QStringList taken;
-    for (std::size_t k = 0; k < after.row.size(); ++k)
-        if (after.row[k] != 0 && before.row[k] == 0) taken << QString::number(after.row[k]);
-    return taken.isEmpty() ? QString() : "took " + taken.join(' ');
+    return {CurPlayer, PlayerScore[0], counter.throws, RowFaces()};
 }
 
 void BotTest::Observe() {
@@ -91,18 +70,25 @@ void BotTest::Observe() {
     ++yields;
     if (MainForm().picTray1->isEnabled()) trayEnabledWhilePlaying = true;
     const Look now = Now();
-    if (!(now == last)) {
-        const QString move = Describe(last, now);
-        if (!move.isEmpty()) {
-            moves << move;
-            if (stopAtFirstMove) Quitting = true;
-        }
-        last = now;
+    QString move;
+    if (now.seat != last.seat) {
+        move = now.banked != last.banked ? QString("banked %1").arg(now.banked - last.banked) : "passed";
+    } else if (now.throws != last.throws) {
+        move = "threw";
+    } else {
+        QStringList taken;
+        for (std::size_t k = 0; k < now.row.size(); ++k)
+            if (now.row[k] != 0 && last.row[k] == 0) taken << QString::number(now.row[k]);
+        if (!taken.isEmpty()) move = "took " + taken.join(' ');
+    }
+    last = now;
+    if (!move.isEmpty()) {
+        moves << move;
+        if (stopAtFirstMove) Quitting = true;
     }
     if (atYield) atYield();
     if (yields > 20000) {  // a player that never ends its turn, or never stops waiting
-        watchdogFired = true;
-        Quitting = true;
+        watchdogFired = Quitting = true;
         OptionsOpen = false;
     }
 }
@@ -110,9 +96,8 @@ void BotTest::Observe() {
 QString BotTest::FirstMove() {
     stopAtFirstMove = true;
     const QStringList made = WholeTurn();
-    stopAtFirstMove = false;
-    Quitting = false;
-    return made.isEmpty() ? QString("nothing") : made.front();
+    stopAtFirstMove = Quitting = false;
+    return made.value(0, "nothing");
 }
 
 QStringList BotTest::WholeTurn() {

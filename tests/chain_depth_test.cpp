@@ -54,25 +54,34 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
         platform::SetClock(&depthClock);
         depthClock.atYield = [this] {
-            const auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-            if (here < lowest) lowest = here;
+            lowest = std::min(lowest, reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
+            if (atYield) atYield();
         };
         platform::Randomize(31);
     }
     // Bytes of stack between the test body and the deepest yield so far.
     std::uintptr_t Deepest() const { return lowest < top ? top - lowest : 0; }
+    // The deepest point within the first two games stays the deepest after all of them.
+    void ExpectFlat(const char* series, std::uintptr_t afterTwo, std::uintptr_t afterAll) {
+        std::printf("%s: deepest stack %zu bytes after 2 games, %zu after all\n", series, std::size_t(afterTwo),
+                    std::size_t(afterAll));
+        RecordProperty("DeepestAfterTwoGames", int(afterTwo));
+        RecordProperty("DeepestAfterAllGames", int(afterAll));
+        EXPECT_GT(afterTwo, 0u);
+        EXPECT_LE(afterAll, afterTwo + Margin);
+        EXPECT_LT(afterAll, Ceiling);
+    }
 
     HookedClock depthClock;
+    std::function<void()> atYield;
     std::uintptr_t top = 0, lowest = UINTPTR_MAX;
-    std::vector<std::uintptr_t> deepestAfter;  // [g]: the deepest point within the first g games
 };
 
 // Fourteen games of the test run with seven seats, each started from the end of the one before.
 TEST_F(ChainDepthTest, TestRunOfFourteenGames) {
-    top = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-    depthClock.atYield = [this, record = depthClock.atYield] {
-        record();
-        while (int(deepestAfter.size()) < TestGamesPlayed) deepestAfter.push_back(Deepest());
+    std::uintptr_t afterTwo = 0;
+    atYield = [&] {
+        if (TestGamesPlayed == 3 && afterTwo == 0) afterTwo = Deepest();
     };
     dialogs.inputs = {"14", "0", "5000", "500"};
     dialogs.modalScripts.push_back([](QDialog& window) {
@@ -80,18 +89,12 @@ TEST_F(ChainDepthTest, TestRunOfFourteenGames) {
         static_cast<frmNewGame&>(window).lblComputer_DblClick();
         platform::SetKeyDown(Qt::Key_Up, false);
     });
+    top = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
     form().ARCmdNewGame_Click();
 
     ASSERT_EQ(programEnded, 1);  // the report came after the fourteenth game
-    ASSERT_EQ(deepestAfter.size(), 15u);
-    const std::uintptr_t afterTwo = deepestAfter[2], afterAll = Deepest();
-    std::printf("test run: deepest stack %zu bytes after 2 games, %zu after 14\n", std::size_t(afterTwo),
-                std::size_t(afterAll));
-    RecordProperty("DeepestAfterTwoGames", int(afterTwo));
-    RecordProperty("DeepestAfterFourteenGames", int(afterAll));
-    EXPECT_GT(afterTwo, 0u);
-    EXPECT_LE(afterAll, afterTwo + Margin);
-    EXPECT_LT(afterAll, Ceiling);
+    EXPECT_EQ(TestGamesPlayed, 15);
+    ExpectFlat("test run", afterTwo, Deepest());
 }
 
 // Two hundred games between two computer seats, each replayed with Same Game from the end-of-game
@@ -99,12 +102,12 @@ TEST_F(ChainDepthTest, TestRunOfFourteenGames) {
 TEST_F(ChainDepthTest, TwoHundredSameGameReplays) {
     ReplayDialogs replays;
     replays.games = 200;
+    std::uintptr_t afterTwo = 0;
     replays.atGameEnd = [&] {
-        if (replays.gamesEnded == 2 || replays.gamesEnded == replays.games) deepestAfter.push_back(Deepest());
+        if (replays.gamesEnded == 2) afterTwo = Deepest();
     };
     platform::SetDialogs(&replays);
     ComputerSpeed = 2;
-    top = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
     replays.modalScripts.push_back([](QDialog& window) {
         auto& dialog = static_cast<frmNewGame&>(window);
         SetRows(dialog, {{"Fearless", 2}, {"Cautious", 1}});
@@ -112,19 +115,11 @@ TEST_F(ChainDepthTest, TwoHundredSameGameReplays) {
         dialog.optBreakIn[0]->click();
         dialog.cmdPlay->click();
     });
+    top = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
     form().ARCmdNewGame_Click();
 
     ASSERT_EQ(replays.gamesEnded, 200);
     EXPECT_TRUE(Quitting);  // the last game was answered with Quit
-    ASSERT_EQ(deepestAfter.size(), 2u);
-    const int setupShows = int(std::count_if(replays.shown.begin(), replays.shown.end(),
-                                             [](const auto& box) { return box.text == "frmNewGame"; }));
-    EXPECT_EQ(setupShows, 200);  // the first show and every replay
-    std::printf("replays: deepest stack %zu bytes after 2 games, %zu after 200\n", std::size_t(deepestAfter[0]),
-                std::size_t(deepestAfter[1]));
-    RecordProperty("DeepestAfterTwoGames", int(deepestAfter[0]));
-    RecordProperty("DeepestAfterTwoHundredGames", int(deepestAfter[1]));
-    EXPECT_GT(deepestAfter[0], 0u);
-    EXPECT_LE(deepestAfter[1], deepestAfter[0] + Margin);
-    EXPECT_LT(deepestAfter[1], Ceiling);
+    EXPECT_EQ(replays.Texts().count("frmNewGame"), 200);  // the first show and every replay
+    ExpectFlat("replays", afterTwo, Deepest());
 }
