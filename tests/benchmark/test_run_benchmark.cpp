@@ -128,12 +128,12 @@ int main(int argc, char** argv) {
                 int(PlayToScore), int(BreakIn), seed);
     std::printf("  games %ld, turns %ld, throws %ld\n", played, counter.turns, counter.throws);
     std::printf("  wall time                %8.3f s\n", seconds);
-    std::printf("  specified pauses         %8.3f s asked, %.3f s slept (the floor)\n", double(clock.asked) / 1e3,
+    std::printf("  the game's own pauses    %8.3f s asked, %.3f s slept (the floor)\n", double(clock.asked) / 1e3,
                 paused);
     std::printf("  outside the pauses       %8.3f s\n", outside);
     std::printf("  per second of wall time  %8.2f games, %.1f turns, %.1f throws\n", played / seconds,
                 counter.turns / seconds, counter.throws / seconds);
-    std::printf("  per second outside pauses%8.2f games, %.1f turns, %.1f throws\n", played / outside,
+    std::printf("  per second outside them  %8.2f games, %.1f turns, %.1f throws\n", played / outside,
                 counter.turns / outside, counter.throws / outside);
     std::printf("  peak memory              %8.1f MiB\n", double(usage.ru_maxrss) / 1024.0);
     return endedAt >= 0 ? 0 : 1;
