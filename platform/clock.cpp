@@ -30,6 +30,11 @@ Clock* current = nullptr;
 }  // namespace
 
 Clock& clock() { return current ? *current : wallClock(); }
+
+void Pause(int ms) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    clock().Pause(ms);
+}
 void SetClock(Clock* replacement) { current = replacement; }
 
 void VirtualClock::Pause(int ms) {

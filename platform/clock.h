@@ -18,7 +18,8 @@ public:
 Clock& clock();
 void SetClock(Clock* replacement);
 
-inline void Pause(int ms) { clock().Pause(ms); }
+// Whatever waits to be painted is painted first, so that it shows during the pause.
+void Pause(int ms);
 inline void Yield() { clock().Yield(); }
 inline quint32 TickCount() { return clock().TickCount(); }
 

@@ -40,6 +40,7 @@ void PictureBox::SetPicture(const QPixmap& pixmap) {
     if (pixmap.isNull() && picture.isNull()) return;
     if (!pixmap.isNull() && !picture.isNull() && pixmap.cacheKey() == picture.cacheKey()) return;
     picture = pixmap;
+    filled = QPixmap();
     update();
 }
 
@@ -61,22 +62,19 @@ void PictureBox::paintEvent(QPaintEvent*) {
             case Fit::Fill: {
                 // Cover the whole box, keeping the picture's proportions.
                 const QSize scaled = picture.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
-                const QRect target((width() - scaled.width()) / 2, (height() - scaled.height()) / 2,
-                                   scaled.width(), scaled.height());
-                painter.setRenderHint(QPainter::SmoothPixmapTransform);
-                painter.drawPixmap(target, picture);
+                if (filled.size() != scaled)
+                    filled = picture.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                painter.drawPixmap((width() - scaled.width()) / 2, (height() - scaled.height()) / 2, filled);
                 break;
             }
         }
     }
-    if (sunken) {
-        const QRect edge = rect().adjusted(0, 0, -1, -1);
-        painter.setPen(back.darker(170));
-        painter.drawLine(edge.topLeft(), edge.topRight());
-        painter.drawLine(edge.topLeft(), edge.bottomLeft());
-        painter.setPen(back.lighter(150));
-        painter.drawLine(edge.bottomLeft(), edge.bottomRight());
-        painter.drawLine(edge.topRight(), edge.bottomRight());
+    if (sunken) {  // a one-pixel sunken edge: dark above and left, light below and right
+        const QColor dark = back.darker(170), light = back.lighter(150);
+        painter.fillRect(0, 0, width(), 1, dark);
+        painter.fillRect(0, 0, 1, height(), dark);
+        painter.fillRect(0, height() - 1, width(), 1, light);
+        painter.fillRect(width() - 1, 1, 1, height() - 1, light);
     }
 }
 

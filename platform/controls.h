@@ -38,6 +38,7 @@ protected:
 private:
     QColor back;
     QPixmap picture;
+    QPixmap filled;  // the picture scaled to cover the box, made once per picture and size
     Fit fitMode = Fit::Centre;
     bool sunken = false;
     bool transparent = false;

@@ -22,11 +22,8 @@ constexpr std::array<Animation, 6> Animations{{{20, 20}, {15, 15}, {10, 13}, {8,
 
 constexpr int DividerGap = 84;  // twips between the divider and the first free box
 
-// Draws a face (0: empty) and shows it before anything else happens.
-void ShowFace(frmMain& form, int box, int face) {
-    form.DrawDie(box, face);
-    form.Picture1[box]->repaint();
-}
+// Draws a face (0: empty); it is on screen before the next pause.
+void ShowFace(frmMain& form, int box, int face) { form.DrawDie(box, face); }
 
 }  // namespace
 
