@@ -1,7 +1,6 @@
 #include "core/pushbutton.h"
 
-#include <QKeyEvent>
-#include <QMetaMethod>
+#include <QMouseEvent>
 
 #include "core/numeric.h"
 #include "platform/twips.h"
@@ -37,16 +36,11 @@ int ButtonPlus::Left() const { return platform::Twips(x()); }
 
 void ButtonPlus::SetLeft(int twips) { move(platform::Px(twips), y()); }
 
-void ButtonPlus::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    const bool pressesOrMoves = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-                                event->key() == Qt::Key_Enter || event->key() == Qt::Key_Tab ||
-                                event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Escape;
-    const bool heard = isSignalConnected(QMetaMethod::fromSignal(&ButtonPlus::ShowValue));
-    if (heard && !pressesOrMoves && typed.size() == 1 && typed.at(0).isPrint()) {
-        Integer value = Integer(typed.at(0).unicode());
+void ButtonPlus::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && rect().contains(event->position().toPoint())) {
+        Integer value = 4;
         emit ShowValue(value);
         return;
     }
-    QPushButton::keyPressEvent(event);
+    QPushButton::mouseReleaseEvent(event);
 }

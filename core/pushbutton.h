@@ -5,8 +5,8 @@
 
 // The push button of every window: Caption, BackColor, Enabled, Visible and
 // Left (twips) show at once; Click is QPushButton::clicked. A second
-// notification carries one 16-bit value: the character code of a key typed
-// on the button (keys that press the button or move the focus excepted).
+// notification carries one 16-bit value: a click with the middle mouse button
+// raises it with that button's code, 4.
 class ButtonPlus : public QPushButton {
     Q_OBJECT
 public:
@@ -26,7 +26,7 @@ signals:
     void ShowValue(Integer& value);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     quint32 backColor = 0x8000000F;
