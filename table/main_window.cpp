@@ -158,7 +158,7 @@ void frmMain::BuildGameArea() {
     QFont statusFont = font();
     statusFont.setPointSizeF(10.5);
     statusFont.setBold(true);
-    lblStatus = makeLabel(picGameTray, QStringLiteral("Status Messages"), TrayLeft, 2925, TrayWidth, 375,
+    lblStatus = makeLabel(picGameTray, QStringLiteral("Status Messages"), TrayLeft, 2880, TrayWidth, 375,
                           Qt::AlignCenter);
     lblStatus->setFont(statusFont);
     lblLastRoll = makeLabel(picGameTray, QStringLiteral("(Last Roll - Need nnn)"), TrayLeft, 3165, TrayWidth, 330,
