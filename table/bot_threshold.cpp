@@ -67,7 +67,7 @@ Move ContinueRule(frmMain& form, const ThresholdStyle& style) {
 }
 
 Move Decide(frmMain& form, const ThresholdStyle& style) {
-    if (CurPlayer > 7) return Move::Idle;
+    if (CurPlayer > 7) return Move::Idle;  // no seat to play for (a game left behind): no action, no index
     const QString& state = TurnState;
     if (state == QStringLiteral("p")) return Move::Pass;
     if (state == QStringLiteral("r")) return Move::Throw;
