@@ -1,6 +1,7 @@
 // The options panel: opening beside the game area, its controls filled from the
 // options in force, and Save and Cancel.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRadioButton>
 
 #include "core/settings_store.h"
@@ -214,4 +215,55 @@ TEST_F(OptionsTest, SaveWritesTheOptionsInOrder) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith("Your options could not be saved"));
     EXPECT_EQ(dialogs.shown[0].icon, platform::Icon::Exclamation);
+}
+
+// The panel's controls stand where the layout puts them (twips, within their frame or the panel), with
+// their captions; the swatches stand in two rows of four.
+TEST_F(OptionsTest, PanelControlsStandAsLaidOut) {
+    frmMain& f = form();
+    struct Case {
+        QWidget* control;
+        QWidget* parent;
+        QString caption;
+        QRect twips;
+    };
+    const std::vector<Case> cases{
+        {f.picOptionsTray, &f, "", {0, 0, 2385, 7695}},
+        {f.Frame1, f.picOptionsTray, "Speed:", {60, 60, 1755, 1095}},
+        {f.optComputerSpeed[0], f.Frame1, "Normal", {120, 270, 1335, 255}},
+        {f.optComputerSpeed[1], f.Frame1, "Fast", {120, 510, 1335, 255}},
+        {f.optComputerSpeed[2], f.Frame1, "Ridiculous", {120, 765, 1455, 255}},
+        {f.Frame4, f.picOptionsTray, "Misc:", {60, 1185, 1755, 855}},
+        {f.chkSortDice, f.Frame4, "Sort Dice", {120, 240, 1515, 240}},
+        {f.chkMarkScorers, f.Frame4, "Mark Points", {120, 480, 1515, 255}},
+        {f.Frame3, f.picOptionsTray, "Sound FX:", {60, 2070, 1755, 990}},
+        {f.optSound[1], f.Frame3, "On", {180, 240, 735, 255}},
+        {f.optSound[0], f.Frame3, "Off", {960, 210, 735, 315}},
+        {f.cmdCustomizeSounds, f.Frame3, "Customize", {240, 540, 1215, 315}},
+        {f.Frame2, f.picOptionsTray, "Dice:", {60, 3090, 1755, 1215}},
+        {f.cboDiceColor, f.Frame2, "", {120, 240, 1455, 840}},
+        {f.Frame5, f.picOptionsTray, "Background:", {60, 4335, 1755, 1215}},
+        {f.lstSkin, f.Frame5, "", {120, 240, 1575, 840}},
+        {f.Frame6, f.picOptionsTray, "Text Color:", {60, 5580, 1755, 975}},
+        {f.ARCmdSaveOptions, f.picOptionsTray, "Save", {90, 6720, 1695, 375}},
+        {f.ARCmdCancelOptions, f.picOptionsTray, "Cancel", {90, 7170, 1695, 375}},
+    };
+    const auto caption = [](const QWidget* control) {
+        if (const auto* frame = qobject_cast<const QGroupBox*>(control)) return frame->title();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+        return QString();
+    };
+    const auto pixels = [](const QRect& t) {
+        return QRect(platform::Px(t.x()), platform::Px(t.y()), platform::Px(t.width()), platform::Px(t.height()));
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        EXPECT_EQ(c.control->parentWidget(), c.parent);
+        EXPECT_EQ(caption(c.control), c.caption);
+        EXPECT_EQ(c.control->geometry(), pixels(c.twips));
+    }
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(f.lblColor[i]->parentWidget(), f.Frame6);
+        EXPECT_EQ(f.lblColor[i]->geometry(), pixels({90 + 390 * (i % 4), i < 4 ? 210 : 540, 390, 330})) << i;
+    }
 }
