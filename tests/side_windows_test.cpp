@@ -13,11 +13,15 @@
 #include "core/pushbutton.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "platform/twips.h"
 #include "support/fixtures.h"
 #include "table/frmMain.h"
 #include "windows/frmAbout.h"
 #include "windows/frmCredits.h"
+#include "windows/frmCustomizeSounds.h"
+#include "windows/frmHighRollers.h"
 #include "windows/frmMosk.h"
+#include "windows/frmViewHRListYN.h"
 #include "windows/frmWelcome.h"
 #include "windows/help_viewer.h"
 
@@ -313,6 +317,101 @@ TEST_F(SideWindowsTest, GradientWindowsPaintWhiteToLightBlue) {
             EXPECT_EQ(bottom, QColor(255, 255, 192));
         }
     }
+}
+
+// Every side window shows its own title, inner size (twips) and fixed texts; a doubled "&" in a caption
+// shows as one.
+TEST_F(SideWindowsTest, SideWindowsShowTheirTitlesSizesAndTexts) {
+    const auto about = std::make_unique<frmAbout>();
+    const auto credits = std::make_unique<frmCredits>();
+    const auto mosk = std::make_unique<frmMosk>();
+    const auto welcome = std::make_unique<frmWelcome>();
+    const auto sounds = std::make_unique<frmCustomizeSounds>();
+    const auto prompt = std::make_unique<frmViewHRListYN>();
+    const auto rollers = std::make_unique<frmHighRollers>();
+    struct Case {
+        QDialog* window;
+        QString title;  // empty: the implementer's own
+        QSize twips;
+        std::vector<std::pair<QWidget*, QString>> texts;
+    };
+    const Case cases[] = {
+        {about.get(),
+         "About Orvane Dravik 3",
+         {4890, 3165},
+         {{about->Label3, "Orvane Software Presents"},
+          {about->Label2, "Orvane Dravik 3"},
+          {about->Label1, "Orvane Software"},
+          {about->Label5, "v3.1.1"},
+          {about->cmdOK, "OK"},
+          {about->cmdCredits, "Credits"},
+          {about->cmdSysInfo, "System Info"},
+          {about->cmdMissYou, "July 25th"}}},
+        {credits.get(),
+         "Orvane Dravik 3 Credits",
+         {4890, 5895},
+         {{credits->Label1, "Credits & Stuff"}, {credits->cmdOK, "OK"}}},
+        {mosk.get(), "", {4680, 4125}, {{mosk->cmdOK, "OK"}}},
+        {welcome.get(),
+         "How to Dravik",
+         {3375, 4305},
+         {{welcome->Label1, "Orvane Dravik 3"},
+          {welcome->Label2, "by Orvane Software"},
+          {welcome->cmdLearn, "How to Play Orvane Dravik 3"},
+          {welcome->cmdPoints, "Dice Point Values"},
+          {welcome->cmdTips, "Dravik Tips & Tricks"},
+          {welcome->cmdWebSite, "Visit Orvane Software's Web Site"},
+          {welcome->cmdExit, "Start Playing Dravik!"},
+          {welcome->lblShowWelcome, "Show this welcome window"}}},
+        {sounds.get(),
+         "Customize Sounds",
+         {3150, 4095},
+         {{sounds->lblEvent, "Event:"},
+          {sounds->Label1, "Sound:"},
+          {sounds->Label2, "[Hit Backspace to restore defaults]"},
+          {sounds->cmdBrowse, "Browse..."},
+          {sounds->cmdTest, "Test"},
+          {sounds->cmdOK, "OK"},
+          {sounds->cmdCancel, "Cancel"}}},
+        {prompt.get(),
+         "Way to go !!!",
+         {4095, 2160},
+         {{prompt->cmdYes, "Yes"}, {prompt->cmdNo, "No"}, {prompt->lblDontAsk, "Don't ask me this again today."}}},
+        {rollers.get(),
+         "Orvane Dravik 3 - High Rollers",
+         {5835, 7665},
+         {{rollers->cmdOK, "OK"}, {rollers->lblReset, "Reset List"}}},
+    };
+    // The text as the control shows it: a button's "&&" is one "&".
+    const auto shownText = [](const QWidget* control) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            return button->text().replace("&&", "&");
+        return qobject_cast<const QLabel*>(control)->text();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window->objectName().toStdString());
+        if (c.title.isEmpty()) EXPECT_FALSE(c.window->windowTitle().isEmpty());
+        else EXPECT_EQ(c.window->windowTitle(), c.title);
+        EXPECT_EQ(c.window->size(), QSize(platform::Px(c.twips.width()), platform::Px(c.twips.height())));
+        for (const auto& [control, text] : c.texts) EXPECT_EQ(shownText(control), text);
+    }
+}
+
+// The credits: each heading followed by its names and an empty line, the web lines, two empty lines and a
+// closing paragraph of five lines; no line break after the last line.
+TEST(CreditsText, HeadingsNamesAndGapsInOrder) {
+    const QStringList lines = CreditsLines().split("\r\n");
+    ASSERT_EQ(lines.size(), 36);
+    const std::pair<int, QString> fixed[] = {
+        {0, "Game Design && Programming:"}, {2, ""},  {3, "Dice Design:"},  {5, ""},  {6, "Copy Edit:"},
+        {9, ""},  {10, "Q&&A:"},  {25, ""},  {26, "Visit Orvane Software"},  {27, "on the web at"},
+        {29, ""},  {30, ""},
+    };
+    for (const auto& [line, text] : fixed) EXPECT_EQ(lines[line], text) << line;
+    std::vector<int> named{1, 4, 7, 8, 28};  // one name, one, two, the web address
+    for (int line = 11; line <= 24; ++line) named.push_back(line);  // fourteen names
+    for (int line = 31; line <= 35; ++line) named.push_back(line);  // the closing paragraph
+    for (int line : named) EXPECT_FALSE(lines[line].isEmpty()) << line;
 }
 
 #include "side_windows_test.moc"
