@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "support/fixtures.h"
 #include "table/frmMain.h"
+#include "turn_fixture.h"
 #include "windows/frmScorePad.h"
 
 // The keys the table knows, as the window's key handler numbers them.
@@ -88,7 +89,11 @@ TEST_F(TableTest, MinimisingHidesTheScorePadAndRestoringShowsItAgain) {
     form().showNormal();
     ScorePadInUse = true;
     ScorePad().move(platform::Px(9000), platform::Px(1500));
-    ScorePad().show();
+    form().Form_Resize();  // not a minimise: the pad goes to the saved place, (0, 0) before any minimise
+    EXPECT_TRUE(ScorePad().isVisible());
+    EXPECT_EQ(ScorePad().pos(), QPoint(0, 0));
+
+    ScorePad().move(platform::Px(9000), platform::Px(1500));
     form().showMinimized();
     EXPECT_FALSE(ScorePad().isVisible());
     EXPECT_EQ(ScorePadLeft, 9000);
@@ -118,4 +123,27 @@ TEST_F(TableTest, LoadStepNarrowsTheWindowAndHidesMarkersAndDivider) {
     EXPECT_EQ(form().lblStatus->Caption(), " ");
     // Every push button has the button face colour.
     for (ButtonPlus* button : form().findChildren<ButtonPlus*>()) EXPECT_EQ(button->BackColor(), ButtonFaceColor);
+}
+
+// P and the keypad point pass the dice only while Pass is on; the point of the main keyboard is no key.
+TEST_F(TurnTest, PassKeysFollowThePassButton) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool passOn, passes;
+    };
+    const std::vector<Case> cases{
+        {Qt::Key_P, Qt::NoModifier, true, true},         {Qt::Key_P, Qt::NoModifier, false, false},
+        {Qt::Key_Period, Qt::KeypadModifier, true, true}, {Qt::Key_Period, Qt::KeypadModifier, false, false},
+        {Qt::Key_Period, Qt::NoModifier, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " keypad " << bool(c.modifiers) << " pass on " << c.passOn);
+        CurPlayer = 0;
+        TurnScore = 100;
+        IsDravik = false;
+        form().cmdPassDice->setEnabled(c.passOn);
+        QTest::keyClick(&form(), c.key, c.modifiers);
+        EXPECT_EQ(CurPlayer, c.passes ? 1 : 0);
+    }
 }

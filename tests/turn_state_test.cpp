@@ -189,3 +189,17 @@ TEST_F(TurnStateTest, DravikDependsOnlyOnTheThrownDice) {
     EXPECT_FALSE(IsDravik);
     EXPECT_EQ(TurnState, "sp");
 }
+
+// A person's no-score throw on the last turn: its pass ends the game, and the turn state
+// stays as the pass and the end of the game left it, not "p".
+TEST_F(TurnStateTest, DravikThatEndsTheGameLeavesTheTurnStateAlone) {
+    IsComputer[1] = true;  // went out; its player never gets to act here
+    ComputerStyle[1] = 0;
+    PlayerScore[1] = 5100;
+    FinalRoundStarter = 1;
+    Roll({2, 3, 4, 6, 6, 2});
+    EXPECT_TRUE(IsDravik);
+    EXPECT_EQ(CurPlayer, NoSeat);
+    EXPECT_TRUE(GameEnded);
+    EXPECT_EQ(TurnState, "r");
+}
