@@ -1,4 +1,6 @@
 // The main window: keys, closing with the quit question, minimising with the score pad.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "core/pushbutton.h"
@@ -121,6 +123,13 @@ TEST_F(TableTest, LoadStepNarrowsTheWindowAndHidesMarkersAndDivider) {
     EXPECT_TRUE(form().picMarker[0]->HasPicture());
     EXPECT_TRUE(FirstActivate);
     EXPECT_EQ(form().lblStatus->Caption(), " ");
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form().pos(), QPoint(screen.width() / 2 - form().width() / 2, screen.height() / 2 - form().height() / 2));
+    // The text colour swatches: black, red, green, yellow, blue, magenta, cyan, white.
+    const std::array<QColor, 8> swatches{QColor(0, 0, 0),     QColor(255, 0, 0),   QColor(0, 255, 0),
+                                         QColor(255, 255, 0), QColor(0, 0, 255),   QColor(255, 0, 255),
+                                         QColor(0, 255, 255), QColor(255, 255, 255)};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(form().lblColor[i]->palette().color(QPalette::Window), swatches[i]) << i;
     // Every push button has the button face colour.
     for (ButtonPlus* button : form().findChildren<ButtonPlus*>()) EXPECT_EQ(button->BackColor(), ButtonFaceColor);
 }
