@@ -388,17 +388,7 @@ void frmNewGame::cmdPlay_Click() {
     hide();
     repaint();
 
-    frmScorePad& pad = ScorePad();
-    pad.show();
-    pad.Form_Activate();
-    pad.PlaceBesideMainWindow();
-    pad.repaint();
-
-    ScorePadInUse = true;
-    BotDone = true;
-    platform::Yield();
-    main.activateWindow();
-    main.setFocus();
+    ShowPadForNewGame();
     if (IsComputer[CurPlayer]) main.StartComputerTurn();
 }
 

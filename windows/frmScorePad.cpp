@@ -7,6 +7,7 @@
 
 #include "core/numeric.h"
 #include "core/state.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -166,4 +167,19 @@ frmScorePad* ScorePadIfLoaded() { return instance; }
 void UnloadScorePad() {
     delete instance;
     instance = nullptr;
+}
+
+void ShowPadForNewGame() {
+    frmScorePad& pad = ScorePad();
+    pad.show();
+    pad.Form_Activate();
+    pad.PlaceBesideMainWindow();
+    pad.repaint();
+
+    ScorePadInUse = true;
+    BotDone = true;
+    platform::Yield();
+    frmMain& main = MainForm();
+    main.activateWindow();
+    main.setFocus();
 }

@@ -46,6 +46,11 @@ protected:
 
 // Created and loaded at its first use; lives until the program ends.
 frmScorePad& ScorePad();
+
+// The last steps of every game start: the pad shown beside the table and redrawn, the
+// game marked as started (a computer turn of an earlier game ends at its next check),
+// pending events handled, and the focus given to the table.
+void ShowPadForNewGame();
 frmScorePad* ScorePadIfLoaded();
 void UnloadScorePad();  // for tests
 

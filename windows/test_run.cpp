@@ -102,17 +102,7 @@ void StartTestGame() {
         setup->hide();
         setup->repaint();
     }
-    frmScorePad& pad = ScorePad();
-    pad.show();
-    pad.Form_Activate();
-    pad.PlaceBesideMainWindow();
-    pad.repaint();
-
-    ScorePadInUse = true;
-    BotDone = true;
-    platform::Yield();
-    main.activateWindow();
-    main.setFocus();
+    ShowPadForNewGame();
     main.StartComputerTurn();
 }
 
