@@ -198,27 +198,20 @@ class Segment(Shape):
 
 
 class Polyline(Shape):
+    """A chain of round-capped segments: the union of its segments."""
+
     def __init__(self, pts, r, closed=False):
         pts = list(pts)
         if closed:
             pts = pts + [pts[0]]
-        self.segs = [Segment(a[0], a[1], b[0], b[1], r) for a, b in zip(pts, pts[1:])]
-        if not self.segs:
-            self.segs = [Segment(pts[0][0], pts[0][1], pts[0][0], pts[0][1], r)]
-        self.bbox = _union_bbox([s.bbox for s in self.segs])
+        segs = [Segment(a[0], a[1], b[0], b[1], r) for a, b in zip(pts, pts[1:])]
+        if not segs:
+            segs = [Segment(pts[0][0], pts[0][1], pts[0][0], pts[0][1], r)]
+        self.union = Union(segs)
+        self.segs, self.bbox = segs, self.union.bbox
 
     def sdf(self, x, y):
-        best = float('inf')
-        for s in self.segs:
-            b = s.bbox
-            dx = b[0] - x if x < b[0] else (x - b[2] if x > b[2] else 0.0)
-            dy = b[1] - y if y < b[1] else (y - b[3] if y > b[3] else 0.0)
-            if (dx or dy) and math.hypot(dx, dy) >= best:
-                continue
-            d = s.sdf(x, y)
-            if d < best:
-                best = d
-        return best
+        return self.union.sdf(x, y)
 
 
 class Polygon(Shape):
