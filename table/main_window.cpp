@@ -217,13 +217,11 @@ void frmMain::BuildOptionsPanel() {
     lstSkin = new QListWidget(Frame5);
     PlaceTwips(lstSkin, 120, 240, 1575, 840);
     Frame6 = makeFrame(picOptionsTray, QStringLiteral("Text Color:"), 60, 5580, 1755, 975);
-    const std::array<quint32, 8> swatches{0, 0xFF, 0xFF00, 0xFFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
     for (int i = 0; i < 8; ++i) {
         lblColor[i] = makeLabel(Frame6, QString(), 90 + 390 * (i % 4), i < 4 ? 210 : 540, 390, 330,
                                 Qt::AlignCenter);
         lblColor[i]->SetSymbolFont(true);
         lblColor[i]->setFrameShape(QFrame::Box);
-        Q_UNUSED(swatches);
     }
     ARCmdSaveOptions = makeButton(picOptionsTray, QStringLiteral("Save"), 90, 6720, 1695, 375);
     ARCmdCancelOptions = makeButton(picOptionsTray, QStringLiteral("Cancel"), 90, 7170, 1695, 375);
