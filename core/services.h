@@ -2,7 +2,6 @@
 // Small services that every window uses.
 #include <QString>
 
-#include "core/numeric.h"
 #include "core/types.h"
 
 class QWidget;

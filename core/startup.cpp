@@ -6,12 +6,12 @@
 #include "core/numeric.h"
 #include "core/settings_store.h"
 #include "core/state.h"
+#include "platform/controls.h"
 #include "platform/folders.h"
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 #include "table/frmMain.h"
-#include "platform/controls.h"
 
 void InitResources() { Q_INIT_RESOURCE(resources); }
 

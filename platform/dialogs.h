@@ -5,7 +5,6 @@
 #include <vector>
 
 class QDialog;
-class QWidget;
 
 // Message boxes, input boxes, the file-open box and modal windows, all through
 // one interface so that tests can answer them.

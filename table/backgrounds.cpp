@@ -4,7 +4,6 @@
 #include <QListWidget>
 
 #include "core/files.h"
-#include "core/numeric.h"
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"

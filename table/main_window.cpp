@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "core/numeric.h"
 #include "core/pushbutton.h"
 #include "core/services.h"
 #include "core/settings_store.h"

@@ -15,7 +15,6 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/resources.h"
 #include "platform/twips.h"
 #include "table/dice_colors.h"
 #include "table/frmMain.h"

@@ -1,7 +1,6 @@
 // Throwing the dice: the Roll action, the animated throw and its classification.
 #include <utility>
 
-#include "core/pushbutton.h"
 #include "core/services.h"
 #include "core/state.h"
 #include "platform/clock.h"

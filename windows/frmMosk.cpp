@@ -3,7 +3,6 @@
 #include "core/pushbutton.h"
 #include "core/services.h"
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
 #include "windows/gradient.h"

@@ -8,7 +8,6 @@
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"

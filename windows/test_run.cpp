@@ -10,7 +10,6 @@
 #include "core/pushbutton.h"
 #include "core/services.h"
 #include "core/state.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
