@@ -15,6 +15,7 @@ namespace {
 constexpr int GroupPauseMs = 200;  // after each die of a group
 constexpr int PickPauseMs = 100;   // after a computer seat's pick, at Normal and Fast
 
+// Draws a face (0: empty) and repaints its box at once.
 void ShowFace(frmMain& form, int box, int face) {
     form.DrawDie(box, face);
     form.Picture1[box]->repaint();

@@ -21,9 +21,6 @@ constexpr std::array<Animation, 6> Animations{{{20, 20}, {15, 15}, {10, 13}, {8,
 
 constexpr int DividerGap = 84;  // twips between the divider and the first free box
 
-// Draws a face (0: empty); it is on screen before the next pause.
-void ShowFace(frmMain& form, int box, int face) { form.DrawDie(box, face); }
-
 }  // namespace
 
 void frmMain::cmdRoll_Click() {
@@ -47,7 +44,7 @@ void frmMain::cmdRoll_Click() {
 
     if (setAside == 6) {  // hot dice: all six again
         for (int k = 0; k < 6; ++k) {
-            ShowFace(*this, 10 + k, 0);
+            DrawDie(10 + k, 0);
             TrayFace[k] = 0;
             TrayUsed[k] = false;
         }
@@ -69,7 +66,7 @@ void frmMain::cmdRoll_Click() {
 
 void frmMain::ThrowDice(Byte& NumDice) {
     for (int i = 0; i < 6; ++i) {
-        ShowFace(*this, i, 0);
+        DrawDie(i, 0);
         DieFace[i] = NotThrown;
     }
     if (NumDice < 1 || NumDice > 6) return;
@@ -81,8 +78,8 @@ void frmMain::ThrowDice(Byte& NumDice) {
             for (int i = 0; i < NumDice; ++i) {
                 const Byte face = GetDie2();
                 DieFace[i] = face;
-                ShowFace(*this, i, face);
-                platform::Pause(animation.pauseMs);
+                DrawDie(i, face);
+                platform::Pause(animation.pauseMs);  // paints the frame first
             }
         }
     }
@@ -90,14 +87,14 @@ void frmMain::ThrowDice(Byte& NumDice) {
     // Even positions come from RollDie, odd ones from GetDie2.
     for (int i = 0; i < NumDice; ++i) {
         DieFace[i] = i % 2 == 0 ? RollDie(6) : Integer(GetDie2());
-        ShowFace(*this, i, DieFace[i]);
+        DrawDie(i, DieFace[i]);
     }
     if (SortDiceOn) {
         Integer howMany = NumDice;
         Bubble(howMany);
     }
     for (int i = 0; i < NumDice; ++i) {
-        ShowFace(*this, i, DieFace[i]);
+        DrawDie(i, DieFace[i]);
         TableFace[i] = DieFace[i];
     }
     for (int i = NumDice; i < 6; ++i) TableFace[i] = 0;
