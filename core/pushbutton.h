@@ -3,6 +3,9 @@
 
 #include "core/types.h"
 
+// The system colour number of the button face (&H8000000F), the buttons' own colour.
+constexpr quint32 ButtonFaceColor = 0x8000000F;
+
 // The push button of every window: Caption, BackColor, Enabled, Visible and
 // Left (twips) show at once; Click is QPushButton::clicked. A second
 // notification carries one 16-bit value: a click with the middle mouse button
@@ -29,7 +32,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    quint32 backColor = 0x8000000F;
+    quint32 backColor = ButtonFaceColor;
 };
-
-constexpr quint32 ButtonFaceColor = 0x8000000F;
