@@ -333,19 +333,19 @@ void frmMain::Form_KeyUp(int KeyCode, int Shift) {
             }
         }
     };
-    if (KeyCode == 8) {
+    if (KeyCode == 8) {  // Backspace: undo the picks of this throw
         for (int box = 10; box <= 15; ++box) Picture1_MouseUp(box, 1, 0, 100, 100);
-    } else if (KeyCode == 27) {
+    } else if (KeyCode == 27) {  // Esc: end the program at once
         platform::EndProgram();
-    } else if (KeyCode >= 49 && KeyCode <= 54) {
+    } else if (KeyCode >= 49 && KeyCode <= 54) {  // digits 1..6: take a die with that face
         takeFace(KeyCode - 48);
-    } else if (KeyCode >= 97 && KeyCode <= 102) {
+    } else if (KeyCode >= 97 && KeyCode <= 102) {  // keypad 1..6
         takeFace(KeyCode - 96);
-    } else if (KeyCode == 80 || KeyCode == 110) {
+    } else if (KeyCode == 80 || KeyCode == 110) {  // P or keypad point: pass
         if (cmdPassDice->isEnabled()) cmdPassDice_Click();
-    } else if (KeyCode == 82 || KeyCode == 96) {
+    } else if (KeyCode == 82 || KeyCode == 96) {  // R or keypad 0: roll
         if (cmdRoll->isEnabled()) cmdRoll_Click();
-    } else if (KeyCode == 113) {
+    } else if (KeyCode == 113) {  // F2: new game; with Shift, started at once from the saved set-up
         if (Shift == 1) DialogMessage = QStringLiteral("RestartGame");
         mnuNewGame_Click();
     }
