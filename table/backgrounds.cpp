@@ -133,19 +133,14 @@ void frmMain::ApplyDisplayOptions() {
     const int entry = SelectedRow(lstSkin);
     if (entry == 0) {
         Image1->ClearPicture();
-        Settings().SelectKey(QStringLiteral("Background"));
-        NoteStored(Settings().Write(QStringLiteral("(None)")));
+        NoteStored(WriteSetting(QStringLiteral("Background"), QStringLiteral("(None)")));
     } else if (const QString path = backgroundFileOf(*this, entry); !path.isEmpty()) {
-        if (ShowBackgroundFile(*this, path)) {
-            Settings().SelectKey(QStringLiteral("Background"));
-            NoteStored(Settings().Write(path));
-        }
+        if (ShowBackgroundFile(*this, path)) NoteStored(WriteSetting(QStringLiteral("Background"), path));
     }
 
     ApplyLabelColors(PendingTextColor);
     CurTextColor = PendingTextColor;
-    Settings().SelectKey(QStringLiteral("TextColor"));
-    NoteStored(Settings().Write(CurTextColor));
+    NoteStored(WriteSetting(QStringLiteral("TextColor"), CurTextColor));
 
     StoreListedDiceColor(*this);
     picSampleDice->hide();

@@ -171,10 +171,8 @@ void frmCustomizeSounds::Form_KeyUp(int KeyCode, int) {
 void frmCustomizeSounds::cmdOK_Click() {
     for (std::size_t i = 0; i < soundEvents().size(); ++i) *soundEvents()[i].path = PendingSound[i];
     bool stored = true;
-    for (int event : WriteOrder) {
-        Settings().SelectKey(QLatin1String(soundEvents()[event].key));
-        stored = Settings().Write(*soundEvents()[event].path) && stored;
-    }
+    for (int event : WriteOrder)
+        stored = WriteSetting(QLatin1String(soundEvents()[event].key), *soundEvents()[event].path) && stored;
     if (!stored) {
         platform::dialogs().MsgBox(
             QStringLiteral("Your sounds could not be saved to the settings file:\n%1\n\n"
