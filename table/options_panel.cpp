@@ -180,13 +180,11 @@ void frmMain::InitOptionsPanel() {
     lstSkin->addItems(BuiltInBackgroundNames());
     for (const QString& file : UserBackgroundFiles()) lstSkin->addItem(GetFileTitle(file));
 
-    SelectRow(lstSkin, 0);
+    SelectRow(lstSkin, 0);  // "(None)", and any stored picture that no entry names
     const QString title = GetFileTitle(ReadSetting(QStringLiteral("Background")));
-    if (title == QStringLiteral("(None)")) {
-        SelectRow(lstSkin, 0);
-    } else if (const int number = builtInNumber(title); number > 0) {
+    if (const int number = builtInNumber(title); number > 0) {
         SelectRow(lstSkin, number);
-    } else {
+    } else if (title != QStringLiteral("(None)")) {
         // The player's own pictures are stored by their path, so only their entries can
         // name one; a picture called like a built-in one is still the player's.
         for (int entry = FirstUserBackground; entry < lstSkin->count(); ++entry) {
@@ -275,12 +273,9 @@ void frmMain::SaveOptionValues() {
     }
     SoundOff = optSound[0]->isChecked();
     SortDiceOn = chkSortDice->isChecked();
-    if (chkMarkScorers->isChecked()) {
-        MarkScorersOn = true;
-    } else {
-        MarkScorersOn = false;
+    MarkScorersOn = chkMarkScorers->isChecked();
+    if (!MarkScorersOn)
         for (platform::PictureBox* marker : picMarker) marker->hide();
-    }
 
     Settings().SelectKey(QStringLiteral("SoundFXOFF"));
     NoteStored(Settings().WriteBoolean(optSound[0]->isChecked()));
