@@ -19,7 +19,7 @@ namespace {
 
 struct MediaFile {
     int resource;
-    const char* name;
+    QString name;
 };
 
 // The built-in sounds and backgrounds, written to the temporary folder in this order.
@@ -27,12 +27,7 @@ QList<MediaFile> mediaFiles() {
     QList<MediaFile> files{{101, "11d.wav"},    {102, "33d.wav"},  {103, "moveit.wav"},
                            {104, "passem1.wav"}, {105, "passem2.wav"}, {106, "bust.wav"},
                            {107, "undo.wav"},   {108, "gameover.wav"}, {109, "overtop.wav"}};
-    static const QList<QByteArray> backgrounds = [] {
-        QList<QByteArray> names;
-        for (int n = 1; n <= 11; ++n) names << "2ovdsk" + QByteArray::number(n) + ".jpg";
-        return names;
-    }();
-    for (int n = 1; n <= 11; ++n) files.append({200 + n, backgrounds[n - 1].constData()});
+    for (int n = 1; n <= 11; ++n) files.append({200 + n, QStringLiteral("2ovdsk%1.jpg").arg(n)});
     return files;
 }
 
@@ -71,7 +66,7 @@ void Main() {
     WinDir = platform::ConfigFolder();
     TempDir = GetTempFolder();
     for (const MediaFile& file : mediaFiles())
-        ExtractResource(file.resource, QStringLiteral("CUSTOM"), TempDir + QLatin1String(file.name));
+        ExtractResource(file.resource, QStringLiteral("CUSTOM"), TempDir + file.name);
 
     for (int seat = 0; seat <= 7; ++seat) TestWins[seat] = 0;
     TestMode = false;
