@@ -92,9 +92,9 @@ void StartTestGame() {
     }
 
     FinalRoundStarter = NoSeat;
-    main.lblStatus->move(main.lblStatus->x(), platform::Px(2700));
+    // However the last game left them: the last-roll line hidden, the status line at its first place.
     main.lblLastRoll->hide();
-    main.lblStatus->move(main.lblStatus->x(), main.lblStatus->y() + platform::Px(180));
+    main.lblStatus->move(main.lblStatus->x(), platform::Px(2880));
     GameEnded = false;
 
     if (frmNewGame* setup = NewGameIfLoaded()) {
