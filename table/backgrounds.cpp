@@ -38,7 +38,7 @@ constexpr std::array<BuiltInBackground, BuiltInBackgrounds> BuiltIns{{
 constexpr std::array<const char*, 8> SwatchTexts{"&H404040", "&HFF",     "&HFF00",     "&HFFFF",
                                                  "&HFF0000", "&HFF00FF", "&HFFFF80", "&HFFFFFF"};
 
-// The picture file list entry k stands for; empty when there is none.
+// The picture file that list entry `entry` stands for; empty when there is none.
 QString backgroundFileOf(const frmMain& form, int entry) {
     if (entry >= 1 && entry <= BuiltInBackgrounds) return BuiltInBackgroundPath(entry);
     if (entry < FirstUserBackground || entry >= form.lstSkin->count()) return {};

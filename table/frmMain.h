@@ -51,7 +51,7 @@ public:
     ButtonPlus* cmdExit = nullptr;
     QListWidget* lstHSTS = nullptr;
     QListWidget* lstBMoV = nullptr;
-    QListWidget* lstSorter = nullptr;
+    QListWidget* lstSorter = nullptr;  // kept from the layout; hidden, nothing uses it
 
     // Menus of the two label menus.
     QMenu* mnuGame = nullptr;
