@@ -148,8 +148,7 @@ frmHighRollers::frmHighRollers() {
 void frmHighRollers::Form_Load() {
     if (QWidget* main = MainFormIfLoaded()) {
         setWindowIcon(main->windowIcon());
-        move(x(), main->frameGeometry().y());
-        move(main->frameGeometry().x(), y());
+        move(main->frameGeometry().topLeft());  // at the main window's top-left corner
     }
     lblHSTS->SetCaption(QStringLiteral("Highest Single\nTurn Score:"));
     lblBMoV->SetCaption(QStringLiteral("Biggest Whoopin'\n(Margin of Victory)"));
