@@ -26,7 +26,7 @@ int WaveDurationMs(const QString& path) {
             const QByteArray fmt = file.read(qMin<quint32>(size, 64));
             if (fmt.size() < 12) return -1;
             byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
-            if (size > 64) file.skip(size - 64);
+            file.skip(qint64(size) - fmt.size() + (size & 1));  // the rest, and the pad byte of an odd size
         } else if (id == "data") {
             if (byteRate == 0) return -1;
             return int((quint64(size) * 1000 + byteRate - 1) / byteRate);
