@@ -25,6 +25,14 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+PictureBox* PlacedPicture(QWidget* parent, const QString& resource, int left, int top, int width, int height) {
+    auto* box = new PictureBox(parent);
+    box->SetTransparent(true);
+    box->SetPicture(QPixmap(resource));
+    PlaceTwips(box, left, top, width, height);
+    return box;
+}
+
 PictureBox::PictureBox(QWidget* parent, bool sunkenBorder) : QWidget(parent), sunken(sunkenBorder) {
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     back = palette().color(QPalette::Button);

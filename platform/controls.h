@@ -44,6 +44,9 @@ private:
     bool transparent = false;
 };
 
+// A picture from the program's resources on a transparent box, placed in twips.
+PictureBox* PlacedPicture(QWidget* parent, const QString& resource, int left, int top, int width, int height);
+
 // A label: a caption in a fore colour on a transparent ground, with click and
 // double-click. A label in the symbol font draws the caption "ü" as a tick mark.
 class Label : public QLabel {

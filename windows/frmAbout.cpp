@@ -68,19 +68,10 @@ frmAbout::frmAbout() {
         label->move((width() - label->width()) / 2, label->y());
     }
 
-    Picture1 = new PictureBox(this);
-    Picture1->SetTransparent(true);
-    Picture1->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice1.png")));
-    PlaceTwips(Picture1, 225, 225, 720, 720);
-    Picture2 = new PictureBox(this);
-    Picture2->SetTransparent(true);
-    Picture2->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice2.png")));
-    PlaceTwips(Picture2, 3945, 225, 720, 720);
+    Picture1 = platform::PlacedPicture(this, QStringLiteral(":/pictures/about_dice1.png"), 225, 225, 720, 720);
+    Picture2 = platform::PlacedPicture(this, QStringLiteral(":/pictures/about_dice2.png"), 3945, 225, 720, 720);
 
-    imgHandPointer = new PictureBox(this);
-    imgHandPointer->SetTransparent(true);
-    imgHandPointer->SetPicture(QPixmap(QStringLiteral(":/pictures/hand.png")));
-    PlaceTwips(imgHandPointer, 0, 0, 480, 480);
+    imgHandPointer = platform::PlacedPicture(this, QStringLiteral(":/pictures/hand.png"), 0, 0, 480, 480);
     imgHandPointer->hide();
 
     auto makeButton = [this](const QString& caption, int left) {

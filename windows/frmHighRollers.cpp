@@ -94,14 +94,8 @@ frmHighRollers::frmHighRollers() {
     setAutoFillBackground(true);
 
     // The heading: the two dice pictures either side of the window's name.
-    imgDice1 = new PictureBox(this);
-    imgDice1->SetTransparent(true);
-    imgDice1->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice1.png")));
-    PlaceTwips(imgDice1, 390, 960, 720, 720);
-    imgDice2 = new PictureBox(this);
-    imgDice2->SetTransparent(true);
-    imgDice2->SetPicture(QPixmap(QStringLiteral(":/pictures/about_dice2.png")));
-    PlaceTwips(imgDice2, 4725, 960, 720, 720);
+    imgDice1 = platform::PlacedPicture(this, QStringLiteral(":/pictures/about_dice1.png"), 390, 960, 720, 720);
+    imgDice2 = platform::PlacedPicture(this, QStringLiteral(":/pictures/about_dice2.png"), 4725, 960, 720, 720);
     auto* title = new Label(QStringLiteral("High Rollers"), this);
     PlaceTwips(title, 1170, 750, 3495, 1140);
     title->setAlignment(Qt::AlignCenter);

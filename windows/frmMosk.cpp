@@ -17,12 +17,7 @@ frmMosk::frmMosk() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(platform::Px(4680), platform::Px(4125));
 
-    Image1 = new PictureBox(this);
-    Image1->SetTransparent(true);
-    QPixmap picture;
-    picture.load(QStringLiteral(":/pictures/dedication.png"));
-    Image1->SetPicture(picture);
-    PlaceTwips(Image1, 1440, 180, 1800, 1800);
+    Image1 = platform::PlacedPicture(this, QStringLiteral(":/pictures/dedication.png"), 1440, 180, 1800, 1800);
 
     Label5 =
         new Label(QStringLiteral("This game is dedicated to Mosk, who sat beside every test game and never "
