@@ -42,4 +42,15 @@ void SetKeyDown(int qtKey, bool down) {
     else held().remove(qtKey);
 }
 
+void KeyPresses::Pressed(int qtKey, int shift) { down.insert(qtKey, shift); }
+
+void KeyPresses::PressedElsewhere(int qtKey) { down.remove(qtKey); }
+
+std::optional<int> KeyPresses::Released(int qtKey, int shift) {
+    if (!down.contains(qtKey)) return std::nullopt;
+    return down.take(qtKey) | shift;
+}
+
+void KeyPresses::Clear() { down.clear(); }
+
 }  // namespace platform

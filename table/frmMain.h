@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/types.h"
+#include "platform/keys.h"
 
 class QListWidget;
 class QMenu;
@@ -188,6 +189,7 @@ private:
     void ConnectOptionsPanel();
 
     bool unloading = false;
+    platform::KeyPresses keyPresses;
 };
 
 // The main window is created and loaded at its first use.

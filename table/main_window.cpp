@@ -382,17 +382,28 @@ void frmMain::Form_Unload(Integer& Cancel) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Key preview: the window sees every key release before its controls do.
-    if (event->type() == QEvent::KeyRelease) {
-        auto* widget = qobject_cast<QWidget*>(watched);
+    // Key preview: the window sees every key release before its controls do. Only a key
+    // pressed on the window is its command; an Esc that closed a menu or a dialog is not.
+    // Only widgets count: a window's own handle passes each key on to one of them.
+    const bool press = event->type() == QEvent::KeyPress, release = event->type() == QEvent::KeyRelease;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if ((press || release) && widget && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (widget && widget->window() == this && !key->isAutoRepeat()) {
+        const bool here = widget->window() == this;
+        const int shift = platform::ShiftMask(key->modifiers());
+        if (press && here) {
+            keyPresses.Pressed(key->key(), shift);
+        } else if (press) {
+            keyPresses.PressedElsewhere(key->key());
+        } else if (const auto chord = keyPresses.Released(key->key(), shift); chord && here) {
             const int code = VbKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier);
             if (code != 0) {
-                Form_KeyUp(code, platform::ShiftMask(key->modifiers()));
+                Form_KeyUp(code, *chord);
                 return true;
             }
         }
+    } else if (event->type() == QEvent::ApplicationDeactivate) {
+        keyPresses.Clear();  // releases outside our windows never reach us
     } else if (event->type() == QEvent::WindowActivate && watched == this) {
         Form_Activate();
     }

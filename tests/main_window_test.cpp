@@ -1,5 +1,8 @@
 // The main window: keys, closing with the quit question, minimising with the score pad.
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 
@@ -29,25 +32,98 @@ TEST(KeyCodes, QtKeysMapToTheTableKeyCodes) {
     for (const Case& c : cases) EXPECT_EQ(VbKeyCode(c.qtKey, c.keypad), c.code) << c.qtKey << " " << c.keypad;
 }
 
-// Esc ends the program at once, even in a game, without asking.
-TEST_F(TableTest, EscEndsTheProgramWithoutAQuestion) {
-    CurPlayer = 0;
-    QTest::keyClick(&form(), Qt::Key_Escape);
-    EXPECT_EQ(programEnded, 1);
-    EXPECT_TRUE(dialogs.shown.empty());
+namespace {
+
+// One key event as the platform hands it to the main window: press or release, the key, and
+// the modifiers it reports with the event (a modifier's own release no longer carries itself).
+struct Stroke {
+    bool press;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void Deliver(QWindow* window, const std::vector<Stroke>& strokes) {
+    for (const Stroke& s : strokes) QTest::simulateEvent(window, s.press, s.key, s.modifiers, QString(), false);
 }
 
-// F2 during a game asks before it ends the game; Shift+F2 alone restarts without asking.
+}  // namespace
+
+// Esc pressed on the main window ends the program at once, even in a game, without asking.
+// An Esc that closed an open menu or a message box is not the window's: its release, which
+// the window then gets, ends nothing.
+TEST_F(TableTest, EscEndsTheProgramOnlyWhenPressedOnTheMainWindow) {
+    enum class Where { GameMenu, HelpMenu, MessageBox, MainWindow };
+    struct Case {
+        const char* what;
+        Where pressed;
+        int ended;
+    };
+    const Case cases[] = {{"Game menu open", Where::GameMenu, 0},
+                          {"Help menu open", Where::HelpMenu, 0},
+                          {"message box", Where::MessageBox, 0},
+                          {"main window", Where::MainWindow, 1}};
+    const Stroke escDown{true, Qt::Key_Escape, Qt::NoModifier}, escUp{false, Qt::Key_Escape, Qt::NoModifier};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CurPlayer = 0;
+        programEnded = 0;
+        if (c.pressed == Where::GameMenu || c.pressed == Where::HelpMenu) {
+            QMenu* menu = c.pressed == Where::GameMenu ? form().mnuGame : form().mnuHelpMe;
+            c.pressed == Where::GameMenu ? form().lblMnuGame_Click() : form().lblMnuHelp_Click();
+            ASSERT_EQ(QApplication::activePopupWidget(), menu);
+            Deliver(form().windowHandle(), {escDown});  // the open menu takes the press and closes
+            EXPECT_FALSE(menu->isVisible());
+        } else if (c.pressed == Where::MessageBox) {
+            QMessageBox box(&form());
+            box.show();
+            QTest::keyPress(&box, Qt::Key_Escape);
+            EXPECT_FALSE(box.isVisible());
+        } else {
+            Deliver(form().windowHandle(), {escDown});
+        }
+        Deliver(form().windowHandle(), {escUp});
+        EXPECT_EQ(programEnded, c.ended);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+// F2 during a game asks before it ends the game; Shift+F2 restarts without asking. The chord is
+// what was held with the key: Shift let go a moment before F2, as a quick chord often is,
+// still makes Shift+F2, and Ctrl+Shift+F2 is plain F2 whatever is let go first.
 TEST_F(TableTest, F2AsksTheQuitQuestionUnlessShiftAloneIsHeld) {
-    CurPlayer = 0;
-    const std::vector<std::pair<Qt::KeyboardModifiers, size_t>> cases{
-        {Qt::NoModifier, 1}, {Qt::ShiftModifier | Qt::ControlModifier, 2}, {Qt::ShiftModifier, 2}};
-    for (const auto& [modifiers, questions] : cases) {
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier,
+                                ctrl = Qt::ControlModifier, both = shift | ctrl;
+    const Stroke shiftDown{true, Qt::Key_Shift, shift}, shiftUp{false, Qt::Key_Shift, none};
+    const Stroke ctrlDown{true, Qt::Key_Control, both}, f2Down{true, Qt::Key_F2, none};
+    struct Case {
+        const char* what;
+        std::vector<Stroke> strokes;
+        bool asked;
+    };
+    const std::vector<Case> cases{
+        {"F2", {f2Down, {false, Qt::Key_F2, none}}, true},
+        {"Shift held until F2 is up", {shiftDown, {true, Qt::Key_F2, shift}, {false, Qt::Key_F2, shift}, shiftUp}, false},
+        {"Shift let go first", {shiftDown, {true, Qt::Key_F2, shift}, shiftUp, {false, Qt::Key_F2, none}}, false},
+        {"Shift pressed while F2 is down", {f2Down, shiftDown, {false, Qt::Key_F2, shift}, shiftUp}, false},
+        {"Ctrl+Shift, Ctrl let go first",
+         {shiftDown, ctrlDown, {true, Qt::Key_F2, both}, {false, Qt::Key_Control, shift}, {false, Qt::Key_F2, shift},
+          shiftUp},
+         true},
+        {"Ctrl+Shift, both let go first",
+         {shiftDown, ctrlDown, {true, Qt::Key_F2, both}, {false, Qt::Key_Control, shift}, shiftUp,
+          {false, Qt::Key_F2, none}},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CurPlayer = 0;
+        DialogMessage.clear();
+        dialogs.shown.clear();
         dialogs.answers = {platform::Answer::No};
-        QTest::keyClick(&form(), Qt::Key_F2, modifiers);
-        size_t asked = 0;
-        for (const auto& box : dialogs.shown) asked += box.text == "Are you sure you want to quit the current game?";
-        EXPECT_EQ(asked, questions) << int(modifiers);
+        dialogs.modalScripts = {[](QDialog&) {}};  // the set-up dialog is cancelled
+        Deliver(form().windowHandle(), c.strokes);
+        const QStringList expected{c.asked ? "Are you sure you want to quit the current game?" : "frmNewGame"};
+        EXPECT_EQ(dialogs.Texts(), expected);
     }
 }
 

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Keys typed on the real program under Xvfb: an Esc that closes the open Game menu leaves the
+# program running, a quick Shift+F2 chord (Shift let go before F2) starts a game at once
+# without asking, and Esc on the main window ends the program.
+set -u
+program=$1
+work=$(mktemp -d)
+game=
+trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
+
+display=:$((500 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
+mkdir -p "$work/config"
+printf '[Info]\nShowWelcomeMessage=0\n' >"$work/config/OrvaneDravik3.ini"
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() {
+    echo "$1"
+    cat "$work/program.log"
+    exit 1
+}
+# Waits up to 5 s for a visible window whose title matches.
+visible() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Number of visible windows of the program.
+windows() { xdotool search --onlyvisible --class OrvaneDravik3 2>/dev/null | wc -l; }
+
+"$program" >"$work/program.log" 2>&1 &
+game=$!
+visible "^ Orvane Dravik 3.0$" || fail "the main window did not appear"
+main=$(xdotool search --onlyvisible --name "^ Orvane Dravik 3.0$" | head -1)
+xdotool windowfocus --sync "$main" 2>/dev/null
+sleep 0.5
+
+# The Game menu opens below its label; Esc closes it and nothing else.
+before=$(windows)
+xdotool mousemove --window "$main" 20 12 click 1
+for _ in $(seq 50); do [ "$(windows)" -gt "$before" ] && break; sleep 0.1; done
+[ "$(windows)" -gt "$before" ] || fail "the Game menu did not open"
+xdotool key Escape
+sleep 1
+kill -0 $game 2>/dev/null || fail "Esc on the open Game menu ended the program"
+[ "$(windows)" -eq "$before" ] || fail "Esc did not close the Game menu"
+
+# xdotool lets go of Shift before F2: the chord still starts a game from the saved set-up.
+xdotool windowfocus --sync "$main" 2>/dev/null
+xdotool key shift+F2
+visible "^ Score Pad$" || fail "Shift+F2 did not start a game at once"
+xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Shift+F2 left the set-up dialog open"
+
+# Esc pressed on the main window still ends the program at once.
+xdotool windowfocus --sync "$main" 2>/dev/null
+xdotool key Escape
+for _ in $(seq 50); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+kill -0 $game 2>/dev/null && fail "Esc on the main window did not end the program"
+game=
+exit 0
