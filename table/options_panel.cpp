@@ -238,9 +238,12 @@ void closePanel(frmMain& form) {
     OptionsResizing = false;
 }
 
+// The play buttons as they were at opening, except that one the turn has switched on since
+// (the last-roll flash ending, a computer player passing to a person) stays on: the buttons
+// show the turn as it now stands, never a state that held only while the panel opened.
 void restorePlayButtons(frmMain& form) {
-    form.cmdRoll->setEnabled(form.SavedRollEnabled);
-    form.cmdPassDice->setEnabled(form.SavedPassEnabled);
+    form.cmdRoll->setEnabled(form.SavedRollEnabled || ownEnabled(form.cmdRoll));
+    form.cmdPassDice->setEnabled(form.SavedPassEnabled || ownEnabled(form.cmdPassDice));
     form.ARCmdNewGame->setEnabled(form.SavedNewGameEnabled);
 }
 

@@ -11,6 +11,7 @@
 #include "game_fixture.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
+#include "support/scripted_dice.h"
 #include "table/frmMain.h"
 #include "windows/frmNewGame.h"
 #include "windows/frmScorePad.h"
@@ -320,6 +321,63 @@ TEST_F(PassTest, NewGameStartedDuringTheFlashOwnsTheTable) {
     EXPECT_FALSE(form().cmdRoll->isEnabled());
     EXPECT_EQ(flash.steps.filter("+").join(","), "+1000");
     EXPECT_EQ(sound.beeps, 2);  // the flash's first showing, the quit question's beep
+}
+
+// The options panel opened at the flash's first beep and closed with Save or Cancel, while the
+// line still flashes or after it: Roll waits for the end of the flash and then stays on, so
+// the person to play can throw. The same when a computer seat passes to a person while the
+// panel is open.
+TEST_F(PassTest, OptionsOpenedDuringTheFlashLeaveRollToTheTurn) {
+    enum class Closed { AfterTheFlash, DuringTheFlash, AfterAComputerPass };
+    struct Case {
+        const char* what;
+        bool save;
+        Closed closed;
+    };
+    const Case cases[] = {{"Cancel after the flash", false, Closed::AfterTheFlash},
+                          {"Save after the flash", true, Closed::AfterTheFlash},
+                          {"Cancel during the flash", false, Closed::DuringTheFlash},
+                          {"Save during the flash", true, Closed::DuringTheFlash},
+                          {"Cancel after a computer passed", false, Closed::AfterAComputerPass}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartPeople({"Ann", "Bob"});
+        const auto close = [&] { (c.save ? form().ARCmdSaveOptions : form().ARCmdCancelOptions)->click(); };
+        FlashClock flash;
+        flash.table = &form();
+        platform::SetClock(&flash);
+        if (c.closed == Closed::AfterAComputerPass) {
+            Sleeper(0);
+            form().cmdRoll->setEnabled(false);
+            form().cmdOptions->click();
+            Bank(300);  // to Bob, no flash
+        } else {
+            flash.atFirstYield = [&] {
+                form().cmdOptions->click();
+                if (c.closed == Closed::DuringTheFlash) flash.atFirstYield = close;  // at the flash's next yield
+            };
+            Bank(5000);  // Ann goes out: Bob's last turn begins with the flash
+        }
+        platform::SetClock(&clock);
+        EXPECT_EQ(std::count(flash.rollEnabledAtYield.begin(), flash.rollEnabledAtYield.end(), true), 0);
+        if (c.closed != Closed::DuringTheFlash) close();
+        EXPECT_FALSE(OptionsOpen);
+        EXPECT_EQ(form().lblStatus->text(), "Roll the dice.");
+        EXPECT_TRUE(form().cmdRoll->isEnabled());
+
+        ScriptedDice dice;
+        dice.QueueThrow({1, 2, 3, 4, 6, 6}, true);
+        dice.Install();
+        form().cmdRoll->click();
+        EXPECT_EQ(dice.Remaining(), 0u);
+        EXPECT_EQ(TurnState, "s");
+        EXPECT_EQ(form().lblStatus->text(), "Select Dice.");
+
+        if (!form().lblLastRoll->isHidden()) {  // so that the next game's table starts even
+            form().lblLastRoll->hide();
+            form().lblStatus->move(form().lblStatus->x(), form().lblStatus->y() + platform::Px(180));
+        }
+    }
 }
 
 // Scores are 16-bit: a bank beyond 32767 stops there.
