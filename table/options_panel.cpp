@@ -155,13 +155,8 @@ void frmMain::cmdOptions_Click() {
 void frmMain::LoadOptionsPanel() {
     OptionsOpen = true;
     InitOptionsPanel();
-    const int swatch = SwatchForColorText(CurTextColor);
-    if (swatch >= 0) {
-        lblColor_Click(Integer(swatch));
-    } else {
-        // No swatch holds the colour in force: none shows a tick.
-        for (platform::Label* label : lblColor) label->SetCaption(QString());
-    }
+    // A colour in force that no swatch holds leaves the ticks as they are.
+    if (const int swatch = SwatchForColorText(CurTextColor); swatch >= 0) lblColor_Click(Integer(swatch));
     for (platform::PictureBox* marker : picMarker) marker->hide();
     picSampleDice->show();
     picSampleDice->raise();
@@ -303,16 +298,16 @@ void frmMain::ARCmdCancelOptions_Click() {
 void frmMain::RevertDisplayOptions() {
     for (int i = 0; i < 6; ++i) picMarker[i]->setVisible(SavedMarkerVisible[i]);
 
-    // The background as it was at opening; a picture that cannot be read again is
-    // put back as it showed then.
+    // The background of the entry selected at opening; a picture that cannot be read again
+    // is put back as it showed then. "(None)" shows none, also when it stood for a stored
+    // picture that the list does not name.
     bool shown = true;
     if (SavedSkinIndex >= 1 && SavedSkinIndex <= BuiltInBackgrounds) {
         shown = ShowBackgroundFile(*this, BuiltInBackgroundPath(SavedSkinIndex));
     } else if (SavedSkinIndex >= FirstUserBackground) {
         shown = ShowBackgroundFile(*this, ReadSetting(QStringLiteral("Background")));
     } else {
-        // "(None)": empty, unless a stored picture the list does not name was showing.
-        shown = false;
+        Image1->ClearPicture();
     }
     if (!shown) Image1->SetPicture(backgroundAtOpening());
 

@@ -86,8 +86,8 @@ TEST_F(OptionsTest, OpeningThenCancellingPutsTheTableBack) {
     }
 }
 
-// The colour text in force ticks its swatch (compared as text; an old tick goes); Save stores
-// the pending text.
+// The colour text in force ticks its swatch (compared as text; an old tick goes); a text that
+// no swatch holds leaves the old tick alone. Save stores the pending text.
 TEST_F(OptionsTest, TextColorInForceTicksItsSwatch) {
     struct Case {
         const char* inForce;
@@ -95,11 +95,11 @@ TEST_F(OptionsTest, TextColorInForceTicksItsSwatch) {
         const char* stored;
     };
     const std::vector<Case> cases{{"&H404040", 0, "&H404040"}, {"16777088", 6, "&HFFFF80"},
-                                  {"&HFFFF80", 6, "&HFFFF80"}, {"65535", -1, "65535"},
-                                  {"&hff", -1, "&hff"}};
+                                  {"&HFFFF80", 6, "&HFFFF80"}, {"65535", 2, "65535"},
+                                  {"&hff", 2, "&hff"}};
     for (const Case& c : cases) {
         CurTextColor = QLatin1String(c.inForce);
-        form().lblColor[2]->SetCaption(QStringLiteral("\u00FC"));
+        form().lblColor_Click(2);  // the tick an earlier opening left
         Open();
         EXPECT_EQ(Ticked(), c.ticked) << c.inForce;
         Save();
@@ -124,12 +124,12 @@ TEST_F(OptionsTest, BackgroundListNamesEveryPictureAndSelectsTheStoredOne) {
         int widthAfterCancel;
     };
     const std::vector<Case> cases{
-        {"(None)", 0, 640},                   // as it showed at opening
+        {"(None)", 0, 0},                     // no picture, whatever showed at opening
         {TempDir + "2ovdsk9.jpg", 9, 640},    // "Satin"
         {TempDir + "2ovdsk11.jpg", 11, 260},  // "Tobo Moose", loaded again
         {folder + "Hands.gif", 13, 90},
         {folder + "Autumn.jpg", 12, 77},  // the player's own, not built-in entry 1
-        {folder + "Gone.jpg", 0, 640},    // removed since: "(None)", and the picture stays
+        {folder + "Gone.jpg", 0, 0},      // removed since: "(None)", and no picture
     };
     for (const Case& c : cases) {
         form().Image1->SetPicture(platform::LoadPicture(TempDir + "2ovdsk9.jpg"));
