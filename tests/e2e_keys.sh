@@ -36,7 +36,7 @@ windows() { xdotool search --onlyvisible --class OrvaneDravik3 2>/dev/null | wc 
 game=$!
 visible "^ Orvane Dravik 3.0$" || fail "the main window did not appear"
 main=$(xdotool search --onlyvisible --name "^ Orvane Dravik 3.0$" | head -1)
-xdotool windowfocus --sync "$main" 2>/dev/null
+timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
 sleep 0.5
 
 # The Game menu opens below its label; Esc closes it and nothing else.
@@ -50,13 +50,13 @@ kill -0 $game 2>/dev/null || fail "Esc on the open Game menu ended the program"
 [ "$(windows)" -eq "$before" ] || fail "Esc did not close the Game menu"
 
 # xdotool lets go of Shift before F2: the chord still starts a game from the saved set-up.
-xdotool windowfocus --sync "$main" 2>/dev/null
+timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key shift+F2
 visible "^ Score Pad$" || fail "Shift+F2 did not start a game at once"
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Shift+F2 left the set-up dialog open"
 
 # Esc pressed on the main window still ends the program at once.
-xdotool windowfocus --sync "$main" 2>/dev/null
+timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key Escape
 for _ in $(seq 50); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
 kill -0 $game 2>/dev/null && fail "Esc on the main window did not end the program"
