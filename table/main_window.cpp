@@ -382,9 +382,10 @@ void frmMain::Form_Unload(Integer& Cancel) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Key preview: the window sees every key release before its controls do. Only a key
-    // pressed on the window is its command; an Esc that closed a menu or a dialog is not.
-    // Only widgets count: a window's own handle passes each key on to one of them.
+    // Key preview: the window sees every key release before its controls do. A release is a
+    // command only when its key was pressed on the window (an Esc that closed a menu or a
+    // dialog is not), with the modifiers held at its press or its release. A window's handle
+    // gets each key before the widget it passes it on to; only the widgets count.
     const bool press = event->type() == QEvent::KeyPress, release = event->type() == QEvent::KeyRelease;
     auto* widget = qobject_cast<QWidget*>(watched);
     if ((press || release) && widget && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
