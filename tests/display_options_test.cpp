@@ -178,21 +178,28 @@ double Contrast(const QColor& a, const QColor& b) {
 
 // Every built-in picture leaves its labels readable in the colour it ticks: behind at least
 // 90% of each label's text pixels the picture stands at 3:1 (large bold text) or more from
-// the text colour, with the status line at both of its places.
+// the text colour, with the status line at both of its places. The player's name and the
+// turn score are empty when the colours are applied at start, so they stay navy until the
+// next change of colours: the picture keeps them readable in navy too.
 TEST_F(OptionsTest, BuiltInBackgroundsKeepTheirLabelsReadable) {
     frmMain& main = form();
-    const std::vector<std::pair<platform::Label*, QString>> labels{
-        {main.lblMnuGame, {}},
-        {main.lblMnuHelp, {}},
-        {main.Label1, {}},
-        {main.lblPlayer, QStringLiteral("Margaret Whittingham")},
-        {main.lblTurnScoreLabel, {}},
-        {main.lblTurnScore, QStringLiteral("12350")},
-        {main.lblStatus, QStringLiteral("Roll, select, or pass the dice.")},
-        {main.lblLastRoll, QStringLiteral("(Last Roll - Need 10000 To Take The Lead)")},
+    struct Shown {
+        platform::Label* label;
+        QString text;
+        bool alsoNavy;
     };
-    for (const auto& [label, text] : labels)
-        if (!text.isEmpty()) label->SetCaption(text);
+    const std::vector<Shown> labels{
+        {main.lblMnuGame, {}, false},
+        {main.lblMnuHelp, {}, false},
+        {main.Label1, {}, false},
+        {main.lblPlayer, QStringLiteral("Margaret Whittingham"), true},
+        {main.lblTurnScoreLabel, {}, false},
+        {main.lblTurnScore, QStringLiteral("12350"), true},
+        {main.lblStatus, QStringLiteral("Roll, select, or pass the dice."), false},
+        {main.lblLastRoll, QStringLiteral("(Last Roll - Need 10000 To Take The Lead)"), false},
+    };
+    for (const Shown& shown : labels)
+        if (!shown.text.isEmpty()) shown.label->SetCaption(shown.text);
     const char* const entries[] = {"Autumn",    "Blonde Chick", "Blueprints", "Baby Seal",
                                    "Evergreen", "Nautical",     "Old Glory",  "Quacker",
                                    "Satin",     "Strawberries", "Tobo Moose"};
@@ -204,27 +211,31 @@ TEST_F(OptionsTest, BuiltInBackgroundsKeepTheirLabelsReadable) {
         QString worstText;
         for (const bool lastRoll : {false, true}) {
             if (lastRoll) ShowLastRollLine(main);
-            for (const auto& label : labels) label.first->hide();
+            for (const Shown& shown : labels) shown.label->hide();
             const QImage picture = main.picGameTray->grab().toImage();
-            for (const auto& [label, text] : labels) {
+            for (const Shown& shown : labels) {
+                platform::Label* label = shown.label;
                 if (label == main.lblLastRoll && !lastRoll) continue;
                 label->show();
                 // The text alone: the label drawn without any background.
                 QImage ink(label->size(), QImage::Format_ARGB32_Premultiplied);
                 ink.fill(Qt::transparent);
                 label->render(&ink, QPoint(), QRegion(), {});
-                std::vector<double> ratios;
-                for (int y = 0; y < ink.height(); ++y)
-                    for (int x = 0; x < ink.width(); ++x)
-                        if (qAlpha(ink.pixel(x, y)) > 0)
-                            ratios.push_back(
-                                Contrast(label->ForeColor(), picture.pixelColor(label->pos() + QPoint(x, y))));
-                ASSERT_GT(ratios.size(), 20u) << entry << " " << label->text().toStdString();
-                std::sort(ratios.begin(), ratios.end());
-                const double tenthPercentile = ratios[ratios.size() / 10];
-                if (tenthPercentile < worst) {
-                    worst = tenthPercentile;
-                    worstText = label->text();
+                std::vector<QColor> colours{label->ForeColor()};
+                if (shown.alsoNavy) colours.emplace_back(0, 0, 128);
+                for (const QColor& colour : colours) {
+                    std::vector<double> ratios;
+                    for (int y = 0; y < ink.height(); ++y)
+                        for (int x = 0; x < ink.width(); ++x)
+                            if (qAlpha(ink.pixel(x, y)) > 0)
+                                ratios.push_back(Contrast(colour, picture.pixelColor(label->pos() + QPoint(x, y))));
+                    ASSERT_GT(ratios.size(), 20u) << entry << " " << label->text().toStdString();
+                    std::sort(ratios.begin(), ratios.end());
+                    const double tenthPercentile = ratios[ratios.size() / 10];
+                    if (tenthPercentile < worst) {
+                        worst = tenthPercentile;
+                        worstText = label->text() + " in " + colour.name();
+                    }
                 }
             }
             if (lastRoll) HideLastRollLine(main);

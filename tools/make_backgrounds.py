@@ -148,11 +148,15 @@ def _srgb(v):
     return v * 12.92 if v <= 0.0031308 else 1.055 * v ** (1 / 2.4) - 0.055
 
 
-def label_bands(c, level, tint, tint_amount=0.3, blur=1):
-    """A calm band behind the label strips: the picture softened, tinted, then dimmed until
-    its brightest pixels reach the relative luminance `level` (dark band), or lifted towards
-    white until its darkest reach it (light band, for `level` >= 0.3).  Either way the paired
-    text colour stands out from every pixel under it."""
+def _lum(lin):
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+def label_bands(c, lo, hi, tint, tint_amount=0.3, blur=1):
+    """A calm band behind the label strips: the picture softened and tinted, its relative
+    luminance squeezed into [lo, hi], hues kept.  The range is one the paired text colour
+    stands out from; a dark band stays bright enough for navy too, the colour a label that
+    was empty when the colours were applied keeps (the player's name after a start)."""
     calm = c.copy()
     calm.blur(blur)
     bands = []
@@ -161,7 +165,6 @@ def label_bands(c, level, tint, tint_amount=0.3, blur=1):
         px1, py1 = to_picture(c.w, c.h, x1, y1)
         bands.append(RoundRect(px0, py0, px1, py1, 5))
     shape = Union(bands)
-    light = level >= 0.3
     soft = 3.0
     cover, source = {}, {}
     for y in range(c.h):
@@ -171,16 +174,17 @@ def label_bands(c, level, tint, tint_amount=0.3, blur=1):
                 i = y * c.w + x
                 cover[i] = a
                 source[i] = [_lin(v) for v in mix((calm.r[i], calm.g[i], calm.b[i]), tint, tint_amount)]
-    lums = sorted(0.2126 * r + 0.7152 * g + 0.0722 * b for r, g, b in source.values())
-    if light:
-        darkest = lums[len(lums) // 200]
-        k = min(1.0, (1.0 - level) / max(1e-6, 1.0 - darkest))
-    else:
-        brightest = lums[-1 - len(lums) // 200]
-        k = min(1.0, level / max(1e-6, brightest))
+    lums = sorted(_lum(v) for v in source.values())
+    p_lo, p_hi = lums[len(lums) // 200], lums[-1 - len(lums) // 200]
+    k = min(1.0, (hi - lo) / max(1e-6, p_hi - p_lo))
     for i, a in cover.items():
         lin = source[i]
-        lin = [1.0 - (1.0 - v) * k for v in lin] if light else [v * k for v in lin]
+        lum = _lum(lin)
+        want = clamp((lo + hi) / 2.0 + k * (lum - (p_lo + p_hi) / 2.0), lo, hi)
+        if want < lum:  # darker: the same hue, dimmed
+            lin = [v * want / lum for v in lin]
+        else:           # lighter: as through frosted glass, a grey veil added
+            lin = [min(1.0, v + want - lum) for v in lin]
         out = tuple(_srgb(v) for v in lin)
         col = (c.r[i], c.g[i], c.b[i])
         c.r[i], c.g[i], c.b[i] = mix(col, out, a)
@@ -1036,32 +1040,32 @@ def moose():
     return c
 
 
-# Picture, format, and the band behind the labels: luminance bound and tint.  The bound
-# keeps a contrast of about 4:1 with the text colour the picture ticks (yellow, white,
-# green and pale cyan need a dark band; blue and red a light one).
+# Picture, format, and the band behind the labels: its luminance range and tint.  The range
+# keeps a contrast above 3:1 with the text colour the picture ticks (dark bands for yellow,
+# white, pale cyan and green, light ones for blue and red) and with navy.
 PICTURES = [
-    ('201', autumn, 'jpg', (0.17, hexcol('#3a1a08'))),
-    ('202', chick, 'jpg', (0.50, hexcol('#fff8e0'))),
-    ('203', blueprints, 'jpg', (0.50, hexcol('#e8f2ff'))),
-    ('204', seal, 'gif', (0.18, hexcol('#1a3450'))),
-    ('205', evergreen, 'jpg', (0.12, hexcol('#0c2418'))),
-    ('206', nautical, 'jpg', (0.15, hexcol('#06162c'))),
-    ('207', old_glory, 'jpg', (0.85, hexcol('#ffffff'))),
-    ('208', quacker, 'jpg', (0.15, hexcol('#0c3040'))),
-    ('209', satin, 'jpg', (0.15, hexcol('#2a0410'))),
-    ('210', strawberries, 'jpg', (0.17, hexcol('#4a0a14'))),
-    ('211', moose, 'jpg', (0.15, hexcol('#1a0e22'))),
+    ('201', autumn, 'jpg', (0.183, 0.222, hexcol('#3a1a08'))),
+    ('202', chick, 'jpg', (0.50, 1.00, hexcol('#fff8e0'))),
+    ('203', blueprints, 'jpg', (0.50, 1.00, hexcol('#e8f2ff'))),
+    ('204', seal, 'gif', (0.188, 0.232, hexcol('#1a3450'))),
+    ('205', evergreen, 'jpg', (0.166, 0.18, hexcol('#0c2418'))),
+    ('206', nautical, 'jpg', (0.176, 0.203, hexcol('#06162c'))),
+    ('207', old_glory, 'jpg', (0.85, 1.00, hexcol('#ffffff'))),
+    ('208', quacker, 'jpg', (0.176, 0.203, hexcol('#0c3040'))),
+    ('209', satin, 'jpg', (0.176, 0.203, hexcol('#2a0410'))),
+    ('210', strawberries, 'jpg', (0.183, 0.222, hexcol('#4a0a14'))),
+    ('211', moose, 'jpg', (0.176, 0.203, hexcol('#1a0e22'))),
 ]
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     only = set(sys.argv[1:])
-    for name, fn, fmt, (level, tint) in PICTURES:
+    for name, fn, fmt, (lo, hi, tint) in PICTURES:
         if only and name not in only:
             continue
         c = fn()
-        label_bands(c, level, tint)
+        label_bands(c, lo, hi, tint)
         encode(c, os.path.join(OUT, name + '.jpg'), fmt)
 
 
