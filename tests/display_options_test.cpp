@@ -1,9 +1,12 @@
 // Dice colours, backgrounds and text colours chosen in the options panel: the
 // preview on the table, what Save stores and redraws, and what Cancel puts back.
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 #include "core/settings_store.h"
 #include "options_fixture.h"
+#include "table/last_roll.h"
 
 // "Pablo" in force opens pale; a click on a colour, even the one already selected, paints
 // the trays, the sample panel and all twelve boxes at once and shows its faces 1 to 6 on
@@ -155,5 +158,88 @@ TEST_F(OptionsTest, UnreadableBackgroundChangesNothing) {
         Save();
         EXPECT_EQ(BackgroundWidth(), 640) << entry;
         EXPECT_EQ(IniLines({"Background"}), stored) << entry;
+    }
+}
+
+namespace {
+
+// Relative luminance and contrast ratio as the web accessibility guidelines define them.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// Every built-in picture leaves its labels readable in the colour it ticks: behind at least
+// 90% of each label's text pixels the picture stands at 3:1 (large bold text) or more from
+// the text colour, with the status line at both of its places. The player's name and the
+// turn score are empty when the colours are applied at start, so they stay navy until the
+// next change of colours: the picture keeps them readable in navy too.
+TEST_F(OptionsTest, BuiltInBackgroundsKeepTheirLabelsReadable) {
+    frmMain& main = form();
+    struct Shown {
+        platform::Label* label;
+        QString text;
+        bool alsoNavy;
+    };
+    const std::vector<Shown> labels{
+        {main.lblMnuGame, {}, false},
+        {main.lblMnuHelp, {}, false},
+        {main.Label1, {}, false},
+        {main.lblPlayer, QStringLiteral("Margaret Whittingham"), true},
+        {main.lblTurnScoreLabel, {}, false},
+        {main.lblTurnScore, QStringLiteral("12350"), true},
+        {main.lblStatus, QStringLiteral("Roll, select, or pass the dice."), false},
+        {main.lblLastRoll, QStringLiteral("(Last Roll - Need 10000 To Take The Lead)"), false},
+    };
+    for (const Shown& shown : labels)
+        if (!shown.text.isEmpty()) shown.label->SetCaption(shown.text);
+    const char* const entries[] = {"Autumn",    "Blonde Chick", "Blueprints", "Baby Seal",
+                                   "Evergreen", "Nautical",     "Old Glory",  "Quacker",
+                                   "Satin",     "Strawberries", "Tobo Moose"};
+    for (const char* entry : entries) {
+        Open();
+        Choose(main.lstSkin, entry);
+        Save();
+        double worst = 99.0;
+        QString worstText;
+        for (const bool lastRoll : {false, true}) {
+            if (lastRoll) ShowLastRollLine(main);
+            for (const Shown& shown : labels) shown.label->hide();
+            const QImage picture = main.picGameTray->grab().toImage();
+            for (const Shown& shown : labels) {
+                platform::Label* label = shown.label;
+                if (label == main.lblLastRoll && !lastRoll) continue;
+                label->show();
+                // The text alone: the label drawn without any background.
+                QImage ink(label->size(), QImage::Format_ARGB32_Premultiplied);
+                ink.fill(Qt::transparent);
+                label->render(&ink, QPoint(), QRegion(), {});
+                std::vector<QColor> colours{label->ForeColor()};
+                if (shown.alsoNavy) colours.emplace_back(0, 0, 128);
+                for (const QColor& colour : colours) {
+                    std::vector<double> ratios;
+                    for (int y = 0; y < ink.height(); ++y)
+                        for (int x = 0; x < ink.width(); ++x)
+                            if (qAlpha(ink.pixel(x, y)) > 0)
+                                ratios.push_back(Contrast(colour, picture.pixelColor(label->pos() + QPoint(x, y))));
+                    ASSERT_GT(ratios.size(), 20u) << entry << " " << label->text().toStdString();
+                    std::sort(ratios.begin(), ratios.end());
+                    const double tenthPercentile = ratios[ratios.size() / 10];
+                    if (tenthPercentile < worst) {
+                        worst = tenthPercentile;
+                        worstText = label->text() + " in " + colour.name();
+                    }
+                }
+            }
+            if (lastRoll) HideLastRollLine(main);
+        }
+        EXPECT_GE(worst, 3.0) << entry << ", worst behind \"" << worstText.toStdString() << "\"";
     }
 }

@@ -62,6 +62,35 @@ def layer(c):
     return Canvas(c.w, c.h, (0.0, 0.0, 0.0), alpha=0.0)
 
 
+def shrink(c, k):
+    """The layer scaled down by k (< 1), each pixel the average of a grid of samples."""
+    w, h = int(math.ceil(c.w * k)), int(math.ceil(c.h * k))
+    out = Canvas(w, h, (0.0, 0.0, 0.0), alpha=0.0)
+    n = int(math.ceil(1.0 / k)) + 1
+    for y in range(h):
+        for x in range(w):
+            sr = sg = sb = sa = 0.0
+            for j in range(n):
+                v = int((y + (j + 0.5) / n) / k)
+                if v >= c.h:
+                    continue
+                for i in range(n):
+                    u = int((x + (i + 0.5) / n) / k)
+                    if u >= c.w:
+                        continue
+                    p = v * c.w + u
+                    a = c.a[p]
+                    sr += c.r[p] * a
+                    sg += c.g[p] * a
+                    sb += c.b[p] * a
+                    sa += a
+            o = y * w + x
+            if sa > 0:
+                out.r[o], out.g[o], out.b[o] = sr / sa, sg / sa, sb / sa
+            out.a[o] = sa / (n * n)
+    return out
+
+
 def dashed(c, x0, y0, x1, y1, r, col, dash=6.0, gap=3.0, opacity=1.0):
     ln = math.hypot(x1 - x0, y1 - y0)
     ux, uy = (x1 - x0) / ln, (y1 - y0) / ln
@@ -92,6 +121,73 @@ def encode(canvas, path, fmt='jpg', limit=60000):
                                    'jpg:' + path])
             if os.path.getsize(path) <= limit - 2000:
                 return
+
+
+# ---------------------------------------------------------------- label bands
+
+# The main window stretches a picture over its 391 x 513 pixel game area, keeping the
+# proportions, centred, the overhang cut off.  Its labels stand in two strips of that area:
+# the menus, "Current Player:" and "Score this Turn:" rows at the top, and the status and
+# last-roll lines between the two dice trays.  The strips are generous: a label that grows
+# by a few dozen pixels stays inside.
+GAME_W, GAME_H = 391, 513
+LABEL_STRIPS = [(4, -20, 387, 128), (4, 170, 387, 250)]
+
+
+def to_picture(w, h, x, y):
+    s = max(GAME_W / float(w), GAME_H / float(h))
+    return ((x - (GAME_W - w * s) / 2.0) / s, (y - (GAME_H - h * s) / 2.0) / s)
+
+
+def _lin(v):
+    return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+
+
+def _srgb(v):
+    v = clamp(v)
+    return v * 12.92 if v <= 0.0031308 else 1.055 * v ** (1 / 2.4) - 0.055
+
+
+def _lum(lin):
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+def label_bands(c, lo, hi, tint, tint_amount=0.3, blur=1):
+    """A calm band behind the label strips: the picture softened and tinted, its relative
+    luminance squeezed into [lo, hi], hues kept.  The range is one the paired text colour
+    stands out from; a dark band stays bright enough for navy too, the colour a label that
+    was empty when the colours were applied keeps (the player's name after a start)."""
+    calm = c.copy()
+    calm.blur(blur)
+    bands = []
+    for x0, y0, x1, y1 in LABEL_STRIPS:
+        px0, py0 = to_picture(c.w, c.h, x0, y0)
+        px1, py1 = to_picture(c.w, c.h, x1, y1)
+        bands.append(RoundRect(px0, py0, px1, py1, 5))
+    shape = Union(bands)
+    soft = 3.0
+    cover, source = {}, {}
+    for y in range(c.h):
+        for x in range(c.w):
+            a = clamp(0.5 - shape.sdf(x + 0.5, y + 0.5) / soft)
+            if a > 0.0:
+                i = y * c.w + x
+                cover[i] = a
+                source[i] = [_lin(v) for v in mix((calm.r[i], calm.g[i], calm.b[i]), tint, tint_amount)]
+    lums = sorted(_lum(v) for v in source.values())
+    p_lo, p_hi = lums[len(lums) // 200], lums[-1 - len(lums) // 200]
+    k = min(1.0, (hi - lo) / max(1e-6, p_hi - p_lo))
+    for i, a in cover.items():
+        lin = source[i]
+        lum = _lum(lin)
+        want = clamp((lo + hi) / 2.0 + k * (lum - (p_lo + p_hi) / 2.0), lo, hi)
+        if want < lum:  # darker: the same hue, dimmed
+            lin = [v * want / lum for v in lin]
+        else:           # lighter: as through frosted glass, a grey veil added
+            lin = [min(1.0, v + want - lum) for v in lin]
+        out = tuple(_srgb(v) for v in lin)
+        col = (c.r[i], c.g[i], c.b[i])
+        c.r[i], c.g[i], c.b[i] = mix(col, out, a)
 
 
 # ---------------------------------------------------------------- 201 Autumn
@@ -223,9 +319,11 @@ def chick():
             a = math.radians(k * 45 + x)
             c.fill(Ellipse(x + 4.5 * math.cos(a), y + 4.5 * math.sin(a), 3.5, 1.6, math.degrees(a)), WHITE)
         c.fill(Circle(x, y, 2.4), hexcol('#f5c211'))
-    # the chick
+    # the chick and its shell, drawn on their own layer and set down small in the grass,
+    # where the table leaves the picture free below the dice trays
+    bird = layer(c)
     cx = W / 2
-    c.fill(Ellipse(cx, 282, 62, 10), hexcol('#2f6a1e'), opacity=0.35, soft=8)
+    bird.fill(Ellipse(cx, 282, 62, 10), hexcol('#2f6a1e'), opacity=0.35, soft=8)
     yellow = lambda x, y: ramp([(0, hexcol('#fff3a0')), (0.5, hexcol('#ffd93a')), (1, hexcol('#f0a818'))],
                                math.hypot(x - cx + 25, y - 150) / 150.0)
     body = Fuzzy(Ellipse(cx, 214, 66, 62), 3.5, 0.45, 5)
@@ -233,39 +331,41 @@ def chick():
     # feet
     for fx in (cx - 24, cx + 24):
         for dx in (-8, 0, 8):
-            c.fill(Segment(fx, 268, fx + dx, 282, 2.2), hexcol('#f08a1c'))
-        c.fill(Segment(fx, 258, fx, 270, 2.6), hexcol('#f08a1c'))
-    c.fill(body, yellow, soft=2.0)
-    c.fill(head, yellow, soft=2.0)
+            bird.fill(Segment(fx, 268, fx + dx, 282, 2.2), hexcol('#f08a1c'))
+        bird.fill(Segment(fx, 258, fx, 270, 2.6), hexcol('#f08a1c'))
+    bird.fill(body, yellow, soft=2.0)
+    bird.fill(head, yellow, soft=2.0)
     # tuft on the head
     for dx, a in ((-6, -25), (0, 0), (6, 25)):
         pts = bezier((cx + dx, 86), (cx + dx + a * 0.2, 72), (cx + dx + a * 0.5, 70), n=6)
-        c.fill(Polyline(pts, 2.3), hexcol('#ffd93a'))
+        bird.fill(Polyline(pts, 2.3), hexcol('#ffd93a'))
     # wings
     for s in (-1, 1):
         wing = Fuzzy(Ellipse(cx + s * 52, 210, 18, 34, s * -25), 2.0, 0.6, 9)
-        c.fill(wing.moved(s * 1.5, 2), hexcol('#d08a10'), opacity=0.35, soft=3)
-        c.fill(wing, lambda x, y: mix(hexcol('#ffe066'), hexcol('#f2b01e'), smoothstep(185, 245, y)), soft=1.5)
+        bird.fill(wing.moved(s * 1.5, 2), hexcol('#d08a10'), opacity=0.35, soft=3)
+        bird.fill(wing, lambda x, y: mix(hexcol('#ffe066'), hexcol('#f2b01e'), smoothstep(185, 245, y)), soft=1.5)
     # belly highlight
-    c.fill(Ellipse(cx - 6, 205, 30, 34), hexcol('#fff8c8'), opacity=0.35, soft=14)
+    bird.fill(Ellipse(cx - 6, 205, 30, 34), hexcol('#fff8c8'), opacity=0.35, soft=14)
     # face
     for s in (-1, 1):
         ex, ey = cx + s * 17, 122
-        c.fill(Ellipse(ex, ey, 6.5, 8), hexcol('#1a1208'))
-        c.fill(Circle(ex - 2, ey - 3, 2.3), WHITE)
-        c.fill(Circle(ex + 2, ey + 3, 1.0), WHITE, opacity=0.8)
-        c.fill(Ellipse(cx + s * 29, 140, 7, 4.5), hexcol('#ff8a8a'), opacity=0.55, soft=3)
-    c.fill(Polygon([(cx - 10, 138), (cx + 10, 138), (cx, 128)]), hexcol('#ff9d2a'))
-    c.fill(Polygon([(cx - 10, 138), (cx + 10, 138), (cx, 151)]), hexcol('#e4741a'))
-    c.fill(Segment(cx - 9, 138.3, cx + 9, 138.3, 0.6), hexcol('#a04a10'), opacity=0.8)
+        bird.fill(Ellipse(ex, ey, 6.5, 8), hexcol('#1a1208'))
+        bird.fill(Circle(ex - 2, ey - 3, 2.3), WHITE)
+        bird.fill(Circle(ex + 2, ey + 3, 1.0), WHITE, opacity=0.8)
+        bird.fill(Ellipse(cx + s * 29, 140, 7, 4.5), hexcol('#ff8a8a'), opacity=0.55, soft=3)
+    bird.fill(Polygon([(cx - 10, 138), (cx + 10, 138), (cx, 128)]), hexcol('#ff9d2a'))
+    bird.fill(Polygon([(cx - 10, 138), (cx + 10, 138), (cx, 151)]), hexcol('#e4741a'))
+    bird.fill(Segment(cx - 9, 138.3, cx + 9, 138.3, 0.6), hexcol('#a04a10'), opacity=0.8)
     # egg shell beside the chick
     shell = Polygon([(196, 300), (188, 272), (194, 277), (199, 266), (205, 276), (212, 264), (218, 276),
                      (225, 268), (229, 279), (236, 272), (232, 300)])
     shell = shell & Ellipse(212, 286, 24, 26)
-    c.fill(shell.moved(3, 3), hexcol('#2f6a1e'), opacity=0.35, soft=4)
-    c.fill(shell.grow(0.8), hexcol('#a89e88'))
-    c.fill(shell, lambda x, y: mix(hexcol('#fffdf6'), hexcol('#d8cdb4'), smoothstep(205, 232, x + (y - 270) * 0.3)))
-    c.fill(Ellipse(207, 282, 3, 5), hexcol('#e8c890'), opacity=0.6)
+    bird.fill(shell.moved(3, 3), hexcol('#2f6a1e'), opacity=0.35, soft=4)
+    bird.fill(shell.grow(0.8), hexcol('#a89e88'))
+    bird.fill(shell, lambda x, y: mix(hexcol('#fffdf6'), hexcol('#d8cdb4'), smoothstep(205, 232, x + (y - 270) * 0.3)))
+    bird.fill(Ellipse(207, 282, 3, 5), hexcol('#e8c890'), opacity=0.6)
+    small = shrink(bird, 0.3)
+    c.paste(small, int(cx - cx * 0.3), int(284 - 282 * 0.3))
     vignette(c, 0.18)
     return c
 
@@ -391,43 +491,46 @@ def seal():
     for _ in range(7):
         x, y = rnd.uniform(0, W), rnd.uniform(165, H)
         c.fill(Ellipse(x, y, rnd.uniform(20, 45), rnd.uniform(3, 6)), hexcol('#bcd2e4'), opacity=0.4, soft=6)
-    # the pup
+    # the pup, drawn on its own layer and laid down low, where the table leaves the
+    # picture free below the dice trays
+    pup = layer(c)
     fur = lambda x, y: mix(mix(WHITE, hexcol('#f3efe4'), fbm(x / 6, y / 6, 3, 11)), hexcol('#b9c6d6'),
                            smoothstep(170, 265, y) * 0.8)
-    c.fill(Ellipse(140, 262, 100, 14), hexcol('#8aa2bc'), opacity=0.45, soft=10)
+    pup.fill(Ellipse(140, 262, 100, 14), hexcol('#8aa2bc'), opacity=0.45, soft=10)
     bodyshape = Fuzzy(SmoothUnion([Ellipse(150, 218, 88, 44, -4), Ellipse(215, 228, 34, 22, 10),
                                    Circle(95, 188, 52)], 18), 2.2, 0.55, 12)
     # back flippers
     for a, dy in ((-20, -6), (15, 8)):
         fl = Ellipse(238, 222 + dy, 20, 8, a)
-        c.fill(fl.grow(1.0), hexcol('#7f93aa'))
-        c.fill(fl, lambda x, y: mix(hexcol('#dfe5ee'), hexcol('#98a8bc'), smoothstep(210, 240, y)))
-    c.fill(bodyshape.grow(1.2), hexcol('#8ea4bc'), opacity=0.7, soft=1.5)
-    c.fill(bodyshape, fur, soft=1.5)
+        pup.fill(fl.grow(1.0), hexcol('#7f93aa'))
+        pup.fill(fl, lambda x, y: mix(hexcol('#dfe5ee'), hexcol('#98a8bc'), smoothstep(210, 240, y)))
+    pup.fill(bodyshape.grow(1.2), hexcol('#8ea4bc'), opacity=0.7, soft=1.5)
+    pup.fill(bodyshape, fur, soft=1.5)
     # front flipper
-    c.fill(Fuzzy(Ellipse(125, 246, 24, 10, 20), 1.2, 0.7, 3), hexcol('#dfe6ee'), soft=1.5)
-    c.fill(Ellipse(125, 249, 22, 7, 20), hexcol('#aebccc'), opacity=0.5, soft=4)
+    pup.fill(Fuzzy(Ellipse(125, 246, 24, 10, 20), 1.2, 0.7, 3), hexcol('#dfe6ee'), soft=1.5)
+    pup.fill(Ellipse(125, 249, 22, 7, 20), hexcol('#aebccc'), opacity=0.5, soft=4)
     # face
     hx, hy = 92, 186
-    c.fill(Ellipse(hx, hy + 16, 26, 18), hexcol('#ffffff'), opacity=0.6, soft=8)
+    pup.fill(Ellipse(hx, hy + 16, 26, 18), hexcol('#ffffff'), opacity=0.6, soft=8)
     for s in (-1, 1):
         ex, ey = hx + s * 20, hy - 6
-        c.fill(Ellipse(ex, ey + 1.5, 11, 12.5), hexcol('#c8d4e0'), opacity=0.6, soft=3)
-        c.fill(Ellipse(ex, ey, 9, 10.5), radial(ex - 2, ey - 3, 12, [(0, hexcol('#3a3030')),
+        pup.fill(Ellipse(ex, ey + 1.5, 11, 12.5), hexcol('#c8d4e0'), opacity=0.6, soft=3)
+        pup.fill(Ellipse(ex, ey, 9, 10.5), radial(ex - 2, ey - 3, 12, [(0, hexcol('#3a3030')),
                                                                      (1, hexcol('#050505'))]))
-        c.fill(Circle(ex - 3, ey - 4, 3), WHITE)
-        c.fill(Circle(ex + 3, ey + 4, 1.3), WHITE, opacity=0.8)
+        pup.fill(Circle(ex - 3, ey - 4, 3), WHITE)
+        pup.fill(Circle(ex + 3, ey + 4, 1.3), WHITE, opacity=0.8)
     nose = Polygon([(hx - 7, hy + 9), (hx + 7, hy + 9), (hx, hy + 16)]).grow(2.0)
-    c.fill(nose, hexcol('#1a1414'))
-    c.fill(Ellipse(hx - 2, hy + 9.5, 2.5, 1.2), WHITE, opacity=0.6)
-    c.fill(Polyline([(hx, hy + 17), (hx, hy + 21)], 0.9), hexcol('#3a3030'))
-    c.fill(Polyline(arc_points(hx - 5, hy + 20, 5, 20, 150, 8), 0.9), hexcol('#3a3030'))
-    c.fill(Polyline(arc_points(hx + 5, hy + 20, 5, 30, 160, 8), 0.9), hexcol('#3a3030'))
+    pup.fill(nose, hexcol('#1a1414'))
+    pup.fill(Ellipse(hx - 2, hy + 9.5, 2.5, 1.2), WHITE, opacity=0.6)
+    pup.fill(Polyline([(hx, hy + 17), (hx, hy + 21)], 0.9), hexcol('#3a3030'))
+    pup.fill(Polyline(arc_points(hx - 5, hy + 20, 5, 20, 150, 8), 0.9), hexcol('#3a3030'))
+    pup.fill(Polyline(arc_points(hx + 5, hy + 20, 5, 30, 160, 8), 0.9), hexcol('#3a3030'))
     for s in (-1, 1):
         for k in range(3):
             x0, y0 = hx + s * 12, hy + 17 + k * 3
-            c.fill(Circle(x0, y0, 0.9), hexcol('#6a6a72'))
-            c.fill(Segment(x0 + s * 2, y0, x0 + s * 24, y0 - 4 + k * 4, 0.35), hexcol('#7a8290'), opacity=0.8)
+            pup.fill(Circle(x0, y0, 0.9), hexcol('#6a6a72'))
+            pup.fill(Segment(x0 + s * 2, y0, x0 + s * 24, y0 - 4 + k * 4, 0.35), hexcol('#7a8290'), opacity=0.8)
+    c.paste(pup, 0, 44)
     # snowflakes
     for _ in range(40):
         x, y = rnd.uniform(0, W), rnd.uniform(0, H)
@@ -687,8 +790,9 @@ def quacker():
     duck.fill(Circle(dx - 40, dy - 72, 4.2), WHITE)
     duck.fill(Circle(dx - 41, dy - 72, 2.8), hexcol('#101010'))
     duck.fill(Circle(dx - 42, dy - 73, 1.0), WHITE)
-    # water line
-    c.fill(Ellipse(dx + 8, dy + 28, 80, 8), hexcol('#0f4a66'), opacity=0.35, soft=6)
+    # water line, reflection and ripples, all on one layer with the duck
+    bird = layer(c)
+    bird.fill(Ellipse(dx + 8, dy + 28, 80, 8), hexcol('#0f4a66'), opacity=0.35, soft=6)
     refl = Canvas(W, H, (0, 0, 0), alpha=0.0)
     wl = dy + 26
     for y in range(H):
@@ -702,16 +806,19 @@ def quacker():
                 a = duck.a[i]
                 if a > 0:
                     refl._blend(y * W + x, (duck.r[i] * 0.6, duck.g[i] * 0.65, duck.b[i] * 0.75), a)
-    c.paste(refl, 0, 0, 0.45)
+    bird.paste(refl, 0, 0, 0.45)
     clip = RoundRect(-5, -5, W + 5, wl)
     cut = layer(c)
     cut.fill(clip, BLACK)
     for i in range(W * H):
         duck.a[i] *= cut.a[i]
-    c.paste(duck, 0, 0)
+    bird.paste(duck, 0, 0)
     for k in range(3):
-        c.fill(Ellipse(dx, wl + 2 + k * 6, 90 + k * 18, 4 + k * 2).outline(1.0), hexcol('#e2f6ff'),
-               opacity=0.5 - k * 0.12)
+        bird.fill(Ellipse(dx, wl + 2 + k * 6, 90 + k * 18, 4 + k * 2).outline(1.0), hexcol('#e2f6ff'),
+                  opacity=0.5 - k * 0.12)
+    # at half size, swimming low, where the table leaves the picture free below the dice trays
+    small = bird.downsample(2)
+    c.paste(small, 128 - dx // 2, 276 - wl // 2)
     vignette(c, 0.2)
     return c
 
@@ -892,67 +999,74 @@ def moose():
     W, H = 260, 310
     rnd = random.Random(211)
     c = Canvas(W, H)
-    horizon = 200
+    # the sun sets low, below the dice trays, where the table leaves the picture free
+    horizon = 252
     sky = [(0, hexcol('#2a1a4e')), (0.45, hexcol('#8a3a6a')), (0.75, hexcol('#ef6a3a')), (1, hexcol('#ffd27a'))]
     c.fill_all(linear(0, 0, 0, horizon, sky))
     for _ in range(30):
         x, y = rnd.uniform(0, W), rnd.uniform(0, 70)
         c.fill(Circle(x, y, rnd.uniform(0.5, 1.1)), WHITE, opacity=rnd.uniform(0.3, 0.8))
-    sun = (150, 168)
+    sun = (150, 240)
     c.fill(Circle(*sun, 70), hexcol('#ffd88a'), opacity=0.35, soft=60)
-    c.fill(Circle(*sun, 30), lambda x, y: mix(hexcol('#fff6c8'), hexcol('#ffb04a'), smoothstep(150, 210, y)))
+    c.fill(Circle(*sun, 26), lambda x, y: mix(hexcol('#fff6c8'), hexcol('#ffb04a'), smoothstep(216, 262, y)))
     # thin clouds
-    for cy, x0, x1 in ((120, 20, 120), (135, 150, 250), (100, 120, 210)):
+    for cy, x0, x1 in ((196, 20, 120), (214, 150, 250), (170, 120, 210)):
         c.fill(RoundRect(x0, cy, x1, cy + 4, 2), hexcol('#ff9a6a'), opacity=0.5, soft=3)
     # hills
-    for k, (base, amp, col) in enumerate(((185, 40, '#6a3a6a'), (198, 26, '#4a2450'))):
+    for k, (base, amp, col) in enumerate(((242, 34, '#6a3a6a'), (250, 20, '#4a2450'))):
         pts = [(0, horizon + 5)] + [(i, base - amp * fbm(i / 60.0, k * 5, 3, 2110 + k)) for i in range(0, W + 5, 5)]
         pts.append((W, horizon + 5))
-        c.fill(Polygon(pts), hexcol(col))
+        poly = Polygon(pts)
+        c.fill(poly - Circle(*sun, 27) if k == 0 else poly, hexcol(col))
     # water with the sun's glitter
     c.fill(RoundRect(-5, horizon, W + 5, H + 5), linear(0, horizon, 0, H, [(0, hexcol('#c8604a')),
                                                                           (1, hexcol('#2a1a40'))]))
-    for _ in range(60):
-        y = rnd.uniform(horizon + 3, H - 10)
-        spread = 10 + (y - horizon) * 0.6
+    for _ in range(40):
+        y = rnd.uniform(horizon + 2, H - 4)
+        spread = 10 + (y - horizon) * 0.9
         x = sun[0] + rnd.gauss(0, spread * 0.5)
-        w = rnd.uniform(4, 14)
-        c.fill(Segment(x - w / 2, y, x + w / 2, y, 0.7), hexcol('#ffd08a'), opacity=rnd.uniform(0.3, 0.8))
-    # shore with pines
-    shore = [(0, H)] + [(0, 240), (60, 236), (120, 246), (200, 252), (W, 248)] + [(W, H)]
-    shore_poly = Polygon(catmull(shore[1:-1], 6) + [(W, H), (0, H)])
+        w = rnd.uniform(4, 12)
+        c.fill(Segment(x - w / 2, y, x + w / 2, y, 0.6), hexcol('#ffd08a'), opacity=rnd.uniform(0.3, 0.8))
+    # shore with pines, and the moose on it against the sun
+    shore = [(0, 280), (50, 276), (110, 284), (190, 290), (W, 286)]
+    shore_poly = Polygon(catmull(shore, 6) + [(W, H), (0, H)])
     silhouette = hexcol('#1a0e22')
     c.fill(shore_poly, silhouette)
-    for x, h in ((6, 100), (20, 70), (236, 120), (252, 90), (219, 66)):
-        c.fill(pine(x, 250, h, h * 0.38, int(x)), silhouette)
-    m = moose_shape(98, 247, 96)
+    for x, h in ((6, 130), (20, 96), (236, 150), (252, 116), (219, 84)):
+        c.fill(pine(x, 286, h, h * 0.38, int(x)), silhouette)
+    m = moose_shape(112, 284, 52)
     c.fill(m, silhouette)
     grain(c, 0.04, 2111, 0.8)
     return c
 
 
+# Picture, format, and the band behind the labels: its luminance range and tint.  The range
+# keeps a contrast above 3:1 with the text colour the picture ticks (dark bands for yellow,
+# white, pale cyan and green, light ones for blue and red) and with navy.
 PICTURES = [
-    ('201', autumn, 'jpg'),
-    ('202', chick, 'jpg'),
-    ('203', blueprints, 'jpg'),
-    ('204', seal, 'gif'),
-    ('205', evergreen, 'jpg'),
-    ('206', nautical, 'jpg'),
-    ('207', old_glory, 'jpg'),
-    ('208', quacker, 'jpg'),
-    ('209', satin, 'jpg'),
-    ('210', strawberries, 'jpg'),
-    ('211', moose, 'jpg'),
+    ('201', autumn, 'jpg', (0.183, 0.222, hexcol('#3a1a08'))),
+    ('202', chick, 'jpg', (0.50, 1.00, hexcol('#fff8e0'))),
+    ('203', blueprints, 'jpg', (0.50, 1.00, hexcol('#e8f2ff'))),
+    ('204', seal, 'gif', (0.188, 0.232, hexcol('#1a3450'))),
+    ('205', evergreen, 'jpg', (0.166, 0.18, hexcol('#0c2418'))),
+    ('206', nautical, 'jpg', (0.176, 0.203, hexcol('#06162c'))),
+    ('207', old_glory, 'jpg', (0.85, 1.00, hexcol('#ffffff'))),
+    ('208', quacker, 'jpg', (0.176, 0.203, hexcol('#0c3040'))),
+    ('209', satin, 'jpg', (0.176, 0.203, hexcol('#2a0410'))),
+    ('210', strawberries, 'jpg', (0.183, 0.222, hexcol('#4a0a14'))),
+    ('211', moose, 'jpg', (0.176, 0.203, hexcol('#1a0e22'))),
 ]
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     only = set(sys.argv[1:])
-    for name, fn, fmt in PICTURES:
+    for name, fn, fmt, (lo, hi, tint) in PICTURES:
         if only and name not in only:
             continue
-        encode(fn(), os.path.join(OUT, name + '.jpg'), fmt)
+        c = fn()
+        label_bands(c, lo, hi, tint)
+        encode(c, os.path.join(OUT, name + '.jpg'), fmt)
 
 
 if __name__ == '__main__':

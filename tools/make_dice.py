@@ -17,7 +17,6 @@ from glyphs import text_shapes, text_width, GLYPHS, seven_segments, SEVEN
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'bitmap')
 
-EDGE = hexcol('#c0c0c0')  # neutral colour showing in the rounded corners
 WHITE = (1.0, 1.0, 1.0)
 BLACK = (0.0, 0.0, 0.0)
 
@@ -73,8 +72,8 @@ def inset_pip(c, x, y, r, col, body_col, depth=0.45):
            opacity=0.55)
 
 
-def new48():
-    return Canvas(48, 48, EDGE)
+def new48(back):
+    return Canvas(48, 48, back)
 
 
 # ---------------------------------------------------------------- the colours
@@ -83,8 +82,8 @@ def plain(base_hex, pip_hex):
     base = hexcol(base_hex)
     pipc = hexcol(pip_hex)
 
-    def draw(f):
-        c = new48()
+    def draw(f, back):
+        c = new48(back)
         body(c, base)
         for x, y in pips(f, 24, 24, 12.5):
             inset_pip(c, x, y, 4.7, pipc, base, depth=0.3)
@@ -94,7 +93,7 @@ def plain(base_hex, pip_hex):
     return draw
 
 
-def antique(f):
+def antique(f, back):
     rnd = random.Random(1120 + f)
     seed = 500 + f
     ivory_hi, ivory, ivory_lo = hexcol('#f8efd8'), hexcol('#eadbb6'), hexcol('#c9ae7c')
@@ -107,7 +106,7 @@ def antique(f):
         e = max(abs(x - 24), abs(y - 24)) / 24.0
         col = mix(col, hexcol('#b8945a'), 0.45 * smoothstep(0.55, 1.0, e))
         return col
-    c = new48()
+    c = new48(back)
     body(c, bone, rim=hexcol('#6e5632'), light=0.18, dark=0.32)
     # faint stains and scratches
     for _ in range(2):
@@ -136,7 +135,7 @@ def antique(f):
 PABLO = ['#e4b52c', '#d2462a', '#2f6fb0', '#2a9d8f', '#f2e6c9', '#e07b39', '#6b4c9a', '#9bc53d', '#f0c8a0']
 
 
-def pablo(f):
+def pablo(f, back):
     rnd = random.Random(1180 + f)
     lines = []
     for _ in range(4):
@@ -169,7 +168,7 @@ def pablo(f):
         d = min(abs(a * x + b * y + cc) for a, b, cc in lines)
         d = min(d, min(abs(math.hypot(x - ax, y - ay) - ar) for ax, ay, ar in arcs))
         return mix(hexcol('#1a1410'), col, smoothstep(0.45, 1.25, d))
-    c = new48()
+    c = new48(back)
     c.fill(RoundRect(0, 0, 48, 48, 7), hexcol('#1a1410'))
     c.fill(RoundRect(1.5, 1.5, 46.5, 46.5, 6), paint)
     for x, y in pips(f, 24, 24, 12.5):
@@ -181,8 +180,8 @@ def pablo(f):
     return c
 
 
-def clocks(f):
-    c = new48()
+def clocks(f, back):
+    c = new48(back)
     wood = hexcol('#5a2d18')
     body(c, lambda x, y: mix(wood, hexcol('#7a4226'), fbm(x / 2.0, y / 12.0, 3, 77)), rim=hexcol('#2a140a'))
     cx = cy = 24.0
@@ -212,8 +211,8 @@ def clocks(f):
     return c
 
 
-def digital(f):
-    c = new48()
+def digital(f, back):
+    c = new48(back)
     body(c, hexcol('#4a4e56'), rim=hexcol('#1a1c20'), light=0.35, dark=0.35)
     c.fill(RoundRect(6, 5, 42, 43, 3), linear(0, 5, 0, 43, [(0, hexcol('#060a08')), (1, hexcol('#10201a'))]))
     c.fill(RoundRect(6, 5, 42, 43, 3).outline(1.0), hexcol('#000000'), opacity=0.8)
@@ -234,8 +233,8 @@ def digital(f):
     return c
 
 
-def clouds(f):
-    c = new48()
+def clouds(f, back):
+    c = new48(back)
     sky = linear(0, 0, 0, 48, [(0, hexcol('#3d8fe0')), (1, hexcol('#a8dcfa'))])
     body(c, sky, rim=hexcol('#1e4f88'), light=0.2, dark=0.15)
     for i, (x, y) in enumerate(pips(f, 24, 24, 12.6)):
@@ -260,8 +259,8 @@ def marble_paint(seed):
     return paint
 
 
-def marbles(f):
-    c = new48()
+def marbles(f, back):
+    c = new48(back)
     paint = marble_paint(1540 + f)
     body(c, paint, rim=hexcol('#55585c'), light=0.25, dark=0.22)
     for x, y in pips(f, 24, 24, 12.5):
@@ -274,8 +273,8 @@ def marbles(f):
     return c
 
 
-def bubbles(f):
-    c = new48()
+def bubbles(f, back):
+    c = new48(back)
     water = linear(0, 0, 48, 48, [(0, hexcol('#27b3c9')), (1, hexcol('#0d4f8a'))])
     body(c, water, rim=hexcol('#0a2e55'), light=0.2, dark=0.25)
     # soft light rays through the water
@@ -292,8 +291,8 @@ def bubbles(f):
     return c
 
 
-def patriot(f):
-    c = new48()
+def patriot(f, back):
+    c = new48(back)
     red, blue = hexcol('#c8102e'), hexcol('#1f2f78')
     c.fill(RoundRect(0, 0, 48, 48, 8), hexcol('#5a0814'))
     # red and white striped border
@@ -308,9 +307,9 @@ def patriot(f):
     return c
 
 
-def computer(f):
+def computer(f, back):
     rnd = random.Random(1840 + f)
-    c = new48()
+    c = new48(back)
     pcb = hexcol('#136b34')
     body(c, lambda x, y: mix(pcb, hexcol('#0d5228'), fbm(x / 6.0, y / 6.0, 2, 5)), rim=hexcol('#06301a'))
     copper = hexcol('#d6ad4a')
@@ -352,8 +351,8 @@ def quantize16(c):
     c.map(nearest)
 
 
-def green(f):
-    c = Canvas(29, 31, hexcol('#c0c0c0'))
+def green(f, back):
+    c = Canvas(29, 31, back)
     c.fill(RoundRect(0, 0, 29, 31, 4), hexcol('#000000'), hard=True)
     c.fill(RoundRect(1, 1, 28, 30, 3), hexcol('#00ff00'), hard=True)     # lit top-left edge
     c.fill(RoundRect(2, 2, 28, 30, 3), hexcol('#000000'), hard=True)     # shade
@@ -365,8 +364,8 @@ def green(f):
     return c
 
 
-def digi1(f):
-    c = Canvas(29, 31, hexcol('#c0c0c0'))
+def digi1(f, back):
+    c = Canvas(29, 31, back)
     c.fill(RoundRect(0, 0, 29, 31, 2), hexcol('#000000'), hard=True)
     c.fill(RoundRect(1, 1, 28, 30, 1), hexcol('#ffffff'), hard=True)
     c.fill(RoundRect(2, 2, 28, 30, 1), hexcol('#808080'), hard=True)
@@ -382,8 +381,8 @@ def digi1(f):
     return c
 
 
-def keys(f):
-    c = Canvas(32, 32, EDGE)
+def keys(f, back):
+    c = Canvas(32, 32, back)
     c.fill(RoundRect(0, 0, 32, 32, 4), hexcol('#55524c'))
     c.fill(RoundRect(1, 1, 31, 31, 3.5), linear(0, 0, 32, 32, [(0, hexcol('#c9c4b8')), (1, hexcol('#8d887c'))]))
     # the top of the key, narrower than its base, slightly dished
@@ -398,9 +397,8 @@ def keys(f):
 BALL = {1: '#f6c21c', 2: '#1e4fc8', 3: '#d8231f', 4: '#5d2a8c', 5: '#f0741a', 6: '#14823e'}
 
 
-def billiards(f):
-    c = Canvas(29, 32, hexcol('#1d6b3a'))
-    c.fill_all(lambda x, y: mix(hexcol('#1f7440'), hexcol('#175a32'), fbm(x / 2.0, y / 2.0, 2, 9)))
+def billiards(f, back):
+    c = Canvas(29, 32, back)  # the ball lies on the tray's own felt
     cx, cy, r = 14.5, 15.6, 13.9
     c.fill(Ellipse(cx + 1.5, cy + 2.5, r, r * 0.9), hexcol('#07301a'), opacity=0.55, soft=2.5)
     col = hexcol(BALL[f])
@@ -441,8 +439,8 @@ def roman_shapes(n, cx, cy, h):
     return Union(shapes)
 
 
-def roman(f):
-    c = Canvas(29, 31, EDGE)
+def roman(f, back):
+    c = Canvas(29, 31, back)
     c.fill(RoundRect(0, 0, 29, 31, 4), hexcol('#6b5630'))
     c.fill(RoundRect(1, 1, 28, 30, 3.3), linear(0, 0, 29, 31, [(0, hexcol('#fff6d8')), (1, hexcol('#cdb27a'))]))
     c.fill(RoundRect(3, 3, 26, 28, 2), lambda x, y: mix(hexcol('#f7ecd0'), hexcol('#e6d4a6'),
@@ -457,7 +455,7 @@ def roman(f):
 # ---------------------------------------------------------------- divider and marker
 
 def divider():
-    c = Canvas(5, 52, EDGE)
+    c = Canvas(5, 52, BLACK)
     cols = [hexcol('#6a6a6a'), hexcol('#f4f4f4'), hexcol('#ffffff'), hexcol('#d4d4d4'), hexcol('#505050')]
     for y in range(52):
         for x in range(5):
@@ -478,34 +476,37 @@ def marker():
     return c
 
 
+# Base, painter and the tray colour that fills the corners outside the rounded die
+# (the back colour the colour list previews), so that no square edge shows.
 COLOURS = [
-    (100, plain('#2058c8', '#ffffff')),
-    (106, plain('#c81e1e', '#ffffff')),
-    (112, antique),
-    (118, pablo),
-    (124, clocks),
-    (130, green),
-    (136, digi1),
-    (142, digital),
-    (148, clouds),
-    (154, marbles),
-    (160, keys),
-    (166, billiards),
-    (172, bubbles),
-    (178, patriot),
-    (184, computer),
-    (190, roman),
+    (100, plain('#2058c8', '#ffffff'), (0, 128, 0)),
+    (106, plain('#c81e1e', '#ffffff'), (0, 128, 0)),
+    (112, antique, (166, 2, 2)),
+    (118, pablo, (0, 0, 128)),
+    (124, clocks, (28, 246, 164)),
+    (130, green, (0, 0, 0)),
+    (136, digi1, (0, 0, 0)),
+    (142, digital, (0, 0, 0)),
+    (148, clouds, (0, 0, 255)),
+    (154, marbles, (128, 128, 255)),
+    (160, keys, (0, 0, 255)),
+    (166, billiards, (0, 128, 0)),
+    (172, bubbles, (0, 128, 255)),
+    (178, patriot, (0, 0, 128)),
+    (184, computer, (0, 0, 0)),
+    (190, roman, (0, 0, 0)),
 ]
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     only = set(int(a) for a in sys.argv[1:])
-    for base, fn in COLOURS:
+    for base, fn, tray in COLOURS:
         if only and base not in only:
             continue
+        back = tuple(v / 255.0 for v in tray)
         for f in range(1, 7):
-            fn(f).save_png(os.path.join(OUT, '%d.png' % (base + f)))
+            fn(f, back).save_png(os.path.join(OUT, '%d.png' % (base + f)))
     if not only:
         divider().save_png(os.path.join(OUT, '198.png'))
         marker().save_png(os.path.join(OUT, '199.png'), alpha=True)
