@@ -18,6 +18,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/process.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
@@ -372,12 +373,13 @@ void frmMain::Form_Resize() {
     if (OptionsResizing || !ScorePadInUse) return;
     frmScorePad& pad = ScorePad();
     if (isMinimized()) {
-        ScorePadLeft = ToInteger(platform::Twips(pad.x()));
-        ScorePadTop = ToInteger(platform::Twips(pad.y()));
+        const QPoint place = platform::OuterRect(&pad).topLeft();
+        ScorePadLeft = ToInteger(platform::Twips(place.x()));
+        ScorePadTop = ToInteger(platform::Twips(place.y()));
         pad.hide();
     } else {
         pad.show();
-        pad.move(platform::Px(ScorePadLeft), platform::Px(ScorePadTop));
+        platform::MoveOuter(&pad, {platform::Px(ScorePadLeft), platform::Px(ScorePadTop)});
         pad.repaint();
     }
 }
