@@ -172,9 +172,10 @@ void UnloadScorePad() {
 
 void ShowPadForNewGame() {
     frmScorePad& pad = ScorePad();
-    pad.show();
+    // Redrawn and placed by its size for the seats before it shows, so that it comes up in place.
     pad.Form_Activate();
     pad.PlaceBesideMainWindow();
+    pad.show();
     pad.repaint();
 
     ScorePadInUse = true;
