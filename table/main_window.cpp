@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
+#include <initializer_list>
 
 #include "core/numeric.h"
 #include "core/pushbutton.h"
@@ -16,6 +18,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/process.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
@@ -56,6 +59,20 @@ ButtonPlus* makeButton(QWidget* parent, const QString& caption, int left, int to
     font.setBold(true);
     button->setFont(font);
     return button;
+}
+
+// The captions of a column of caption-value rows get the width their text takes in the font they
+// use (at least their designed width); each value starts one blank after its caption's colon and
+// runs to the trays' right edge.
+void fitCaptionColumn(std::initializer_list<std::pair<Label*, Label*>> rows) {
+    int width = 0;
+    for (const auto& row : rows)
+        width = std::max({width, row.first->width(), row.first->sizeHint().width()});
+    for (const auto& [caption, value] : rows) {
+        caption->resize(width, caption->height());
+        const int left = caption->x() + width + caption->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        value->setGeometry(left, value->y(), platform::Px(TrayLeft + TrayWidth) - left, value->height());
+    }
 }
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
@@ -127,6 +144,7 @@ void frmMain::BuildGameArea() {
     lblTurnScoreLabel = makeLabel(picGameTray, QStringLiteral("Score this Turn:"), TrayLeft, 1095, 1950, 360);
     lblTurnScore = makeLabel(picGameTray, QString(), 2205, 1095, 3435, 360);
     for (Label* label : {Label1, lblPlayer, lblTurnScoreLabel, lblTurnScore}) label->setFont(big);
+    fitCaptionColumn({{Label1, lblPlayer}, {lblTurnScoreLabel, lblTurnScore}});
 
     picTray1 = new PictureBox(picGameTray, true);
     picTray1->setObjectName(QStringLiteral("picTray1"));
@@ -355,12 +373,13 @@ void frmMain::Form_Resize() {
     if (OptionsResizing || !ScorePadInUse) return;
     frmScorePad& pad = ScorePad();
     if (isMinimized()) {
-        ScorePadLeft = ToInteger(platform::Twips(pad.x()));
-        ScorePadTop = ToInteger(platform::Twips(pad.y()));
+        const QPoint place = platform::OuterRect(&pad).topLeft();
+        ScorePadLeft = ToInteger(platform::Twips(place.x()));
+        ScorePadTop = ToInteger(platform::Twips(place.y()));
         pad.hide();
     } else {
         pad.show();
-        pad.move(platform::Px(ScorePadLeft), platform::Px(ScorePadTop));
+        platform::MoveOuter(&pad, {platform::Px(ScorePadLeft), platform::Px(ScorePadTop)});
         pad.repaint();
     }
 }

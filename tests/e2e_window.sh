@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Starts the real program under Xvfb, waits for its main window and saves a
-# screenshot. Fails when the window does not appear.
+# Starts the real program under Xvfb with a window manager (openbox), waits for its main window
+# and saves a screenshot; then runs the window check, which opens the real windows from the
+# program's library and reads back from the X server where the window manager put them.
+# Fails when the window does not appear or a window stands in the wrong place.
+# Arguments: the program, the screenshot folder, the window check program.
 set -u
 program=$1
 shots=$2
+check=${3:-}
 mkdir -p "$shots"
 work=$(mktemp -d)
-trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
+game= manager=
+trap 'kill $game $manager $server 2>/dev/null; rm -rf "$work"' EXIT
 
 display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 export DISPLAY=$display XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+command -v openbox >/dev/null || { echo "openbox is not installed (scripts/setup installs it)"; exit 1; }
+HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
+manager=$!
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
 "$program" >"$work/program.log" 2>&1 &
 game=$!
@@ -31,4 +44,12 @@ sleep 1  # let the first frame reach the screen before the picture is taken
 import -display "$display" -window root "$shots/main_window.png" || { echo "no screenshot"; exit 1; }
 echo "screenshot: $shots/main_window.png"
 [ -f "$work/config/OrvaneDravik3.ini" ] || { echo "the settings file was not written"; exit 1; }
-exit 0
+kill $game 2>/dev/null
+wait $game 2>/dev/null
+
+[ -n "$check" ] || exit 0
+# The window check: no welcome window, no sounds.
+export XDG_CONFIG_HOME=$work/check
+mkdir -p "$XDG_CONFIG_HOME"
+printf '[Info]\nShowWelcomeMessage=0\nSoundFXOFF=1\n' >"$XDG_CONFIG_HOME/OrvaneDravik3.ini"
+timeout 120 "$check" "$shots"

@@ -1,6 +1,9 @@
 // The score pad: its height per seat count, the marks of the rows and the blinking goal line.
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QTimer>
 
 #include "core/numeric.h"
@@ -131,4 +134,38 @@ TEST_F(ScorePadTest, LoadMarksTheSeatToPlayAndNamesTheTestGame) {
     CurPlayer = NoSeat;  // no game: nothing to mark
     EXPECT_EQ(ScorePad().windowTitle(), " Score Pad");
     EXPECT_EQ(ScorePad().lblPlayer[0]->ForeColor(), Navy);
+}
+
+// The seat to play, the headings and the goal line are written in a real bold face of the pad's
+// font, which shows: the same text takes clearly more ink than in the regular face.
+TEST_F(ScorePadTest, BoldIsARealBoldFaceThatShows) {
+    Seats(2);
+    CurPlayer = 0;
+    frmScorePad& pad = ScorePad();
+    pad.Form_Activate();
+    // Pixels darker than mid-grey of a text in a font, black on white.
+    const auto ink = [](const QFont& font, const QString& text) {
+        QImage image(200, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter.end();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    for (platform::Label* bold : {pad.lblGoal, pad.Label2, pad.Label3, pad.lblPlayer[0], pad.lblScore[0]}) {
+        SCOPED_TRACE(bold->text().toStdString());
+        const QFontInfo face(bold->font());
+        EXPECT_TRUE(face.bold());
+        EXPECT_TRUE(face.styleName().contains("Bold")) << face.family().toStdString() << " "
+                                                        << face.styleName().toStdString();
+        QFont regular = bold->font();
+        regular.setBold(false);
+        EXPECT_GT(ink(bold->font(), bold->text()), ink(regular, bold->text()) * 5 / 4);
+    }
+    EXPECT_FALSE(QFontInfo(pad.lblPlayer[1]->font()).bold());
 }

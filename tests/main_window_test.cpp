@@ -229,3 +229,39 @@ TEST_F(TurnTest, PassKeysFollowThePassButton) {
         EXPECT_EQ(CurPlayer, c.passes ? 1 : 0);
     }
 }
+
+// Every caption of the table shows whole in the font its label uses, the longest texts of the play
+// included; the name and the turn score stand a blank after their captions' colons.
+TEST_F(TableTest, EveryCaptionFitsItsLabel) {
+    frmMain& main = form();
+    const std::vector<std::pair<platform::Label*, QString>> cases{
+        {main.lblMnuGame, "Game"},
+        {main.lblMnuHelp, "Help"},
+        {main.Label1, "Current Player:"},
+        {main.lblTurnScoreLabel, "Score this Turn:"},
+        {main.lblPlayer, "Player8"},
+        {main.lblPlayer, "Computer"},
+        {main.lblTurnScore, "32767"},
+        {main.lblStatus, "Status Messages"},
+        {main.lblStatus, "Roll, select, or pass the dice."},
+        {main.lblStatus, "DRAVIK - Passing the dice."},
+        {main.lblLastRoll, "(Last Roll - Need nnn)"},
+        {main.lblLastRoll, "(Last Roll - Need 10000 To Take The Lead)"},
+        {main.lblSampleDice, "(Sample Dice)"},
+    };
+    for (const auto& [label, text] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        label->SetCaption(text);
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(text);
+        EXPECT_LE(needed, label->contentsRect().width());
+        EXPECT_LE(label->sizeHint().width(), label->width());
+    }
+    for (const auto& [caption, value] :
+         {std::pair{main.Label1, main.lblPlayer}, std::pair{main.lblTurnScoreLabel, main.lblTurnScore}}) {
+        const QFontMetrics metrics(caption->font());
+        EXPECT_GE(value->x(), caption->x() + metrics.horizontalAdvance(caption->text()) +
+                                  metrics.horizontalAdvance(' '));
+        EXPECT_EQ(value->geometry().right(), main.picTray1->geometry().right());
+    }
+    EXPECT_EQ(main.lblPlayer->x(), main.lblTurnScore->x());  // one column
+}

@@ -273,6 +273,8 @@ TEST_F(SideWindowsTest, HelpOpensAtTheTopicFromTheDocumentBesideTheProgramOrTheB
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->txtHelp->source(), QUrl("qrc:/help/ovd3.html#topic1"));
     EXPECT_TRUE(viewer->txtHelp->toPlainText().contains("Dice Point Values"));
+    // It opens over the middle of the table, not in a corner of the screen.
+    EXPECT_LE((viewer->frameGeometry().center() - form().frameGeometry().center()).manhattanLength(), 1);
 
     // Topics further down the document scroll further down.
     viewer->resize(500, 300);

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -67,6 +68,7 @@ frmCongrats::frmCongrats() {
 
 void frmCongrats::Form_Load() {
     if (QWidget* main = MainFormIfLoaded()) setWindowIcon(main->windowIcon());
+    CoverMainWindow();  // already in place when it comes on screen
     cmdSameGame->SetBackColor(0xE10000);
     cmdDifferentGame->SetBackColor(0xE10000);
     cmdQuit->SetBackColor(0xFF8000);
@@ -74,12 +76,15 @@ void frmCongrats::Form_Load() {
     FixButtonColors(this);
 }
 
-void frmCongrats::Form_Activate() {
-    // Cover the main window exactly.
+void frmCongrats::CoverMainWindow() {
     const frmMain& main = MainForm();
     setFixedSize(main.size());
-    move(main.frameGeometry().topLeft());
+    platform::MoveOuter(this, platform::OuterRect(&main).topLeft());
     picBackground->setGeometry(rect());
+}
+
+void frmCongrats::Form_Activate() {
+    CoverMainWindow();
     repaint();
     lblWinner->SetCaption(QStringLiteral("* ") + PlayerName[WinnerSeat] + QStringLiteral(" *"));
     platform::Pause(500);

@@ -28,6 +28,9 @@ public:
     void cmdQuit_Click();
     void Form_DblClick();
 
+    // Takes the main window's outer place and inner size, so that it covers it exactly.
+    void CoverMainWindow();
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void reject() override;

@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
 
@@ -142,7 +143,7 @@ frmHighRollers::frmHighRollers() {
 void frmHighRollers::Form_Load() {
     if (QWidget* main = MainFormIfLoaded()) {
         setWindowIcon(main->windowIcon());
-        move(main->frameGeometry().topLeft());  // at the main window's top-left corner
+        platform::MoveOuter(this, platform::OuterRect(main).topLeft());  // at the main window's top-left corner
     }
     lblHSTS->SetCaption(QStringLiteral("Highest Single\nTurn Score:"));
     lblBMoV->SetCaption(QStringLiteral("Biggest Whoopin'\n(Margin of Victory)"));

@@ -23,6 +23,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -205,8 +206,9 @@ void frmNewGame::Form_Load() {
     // Centred on the screen, then 500 twips further down and to the right.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(area.x() + (area.width() - frameGeometry().width()) / 2 + Px(500),
-         area.y() + (area.height() - frameGeometry().height()) / 2 + Px(500));
+    const QSize outer = platform::OuterRect(this).size();
+    platform::MoveOuter(this, {area.x() + (area.width() - outer.width()) / 2 + Px(500),
+                               area.y() + (area.height() - outer.height()) / 2 + Px(500)});
     repaint();
     for (QLineEdit* name : TxtPlayerName) name->clear();
     optNumPlayers_Click(0);
@@ -263,7 +265,8 @@ void frmNewGame::TxtPlayerName_GotFocus(int Index) {
 }
 
 void frmNewGame::Form_Activate() {
-    if (QWidget* main = MainFormIfLoaded()) move(x(), main->frameGeometry().y() + Px(1550));
+    if (QWidget* main = MainFormIfLoaded())
+        platform::MoveOuter(this, {platform::OuterRect(this).x(), platform::OuterRect(main).y() + Px(1550)});
     repaint();
     optPlayTo[PlayToScore != 5000 ? 1 : 0]->setChecked(true);
     optBreakIn[BreakIn != 500 ? 1 : 0]->setChecked(true);

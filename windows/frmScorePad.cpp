@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
 
@@ -134,10 +135,10 @@ int frmScorePad::HeightTwips() const { return Twips(height()) + WindowFrameTwips
 void frmScorePad::SetHeightTwips(int twips) { setFixedHeight(Px(twips - WindowFrameTwips)); }
 
 void frmScorePad::PlaceBesideMainWindow() {
-    const QRect main = MainForm().frameGeometry();
+    const QRect main = platform::OuterRect(&MainForm());
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const int padWidth = frameGeometry().width();
+    const int padWidth = platform::OuterRect(this).width();
     const int padHeight = Px(HeightTwips());
 
     int top = main.y() - Px(350);
@@ -146,7 +147,7 @@ void frmScorePad::PlaceBesideMainWindow() {
     top = qMax(area.top(), qMin(top, area.bottom() + 1 - padHeight));
     if (left >= area.right() + 1) left = main.x() - Px(175) - padWidth;
     left = qMax(left, area.left());
-    move(left, top);
+    platform::MoveOuter(this, {left, top});
 }
 
 void frmScorePad::changeEvent(QEvent* event) {
@@ -171,9 +172,10 @@ void UnloadScorePad() {
 
 void ShowPadForNewGame() {
     frmScorePad& pad = ScorePad();
-    pad.show();
+    // Redrawn and placed by its size for the seats before it shows, so that it comes up in place.
     pad.Form_Activate();
     pad.PlaceBesideMainWindow();
+    pad.show();
     pad.repaint();
 
     ScorePadInUse = true;

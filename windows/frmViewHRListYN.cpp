@@ -8,6 +8,7 @@
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "platform/placement.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -90,7 +91,9 @@ void frmViewHRListYN::Form_Load() {
     if (QWidget* main = MainFormIfLoaded()) {
         setWindowIcon(main->windowIcon());
         // Over the middle of the table.
-        move(main->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        QRect outer = platform::OuterRect(this);
+        outer.moveCenter(platform::OuterRect(main).center());
+        platform::MoveOuter(this, outer.topLeft());
     }
     cmdYes->SetBackColor(ButtonBlue);
     cmdNo->SetBackColor(ButtonBlue);

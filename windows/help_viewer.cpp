@@ -4,11 +4,14 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "core/files.h"
 #include "platform/folders.h"
+#include "platform/placement.h"
+#include "table/frmMain.h"
 
 namespace {
 
@@ -71,7 +74,22 @@ void frmHelp::ShowTopic(int topic) {
 }
 
 void ShowHelpTopic(int topic) {
-    if (!viewer) viewer = new frmHelp();
+    if (!viewer) {
+        viewer = new frmHelp();
+        // Opens centred over the table, kept on the screen; later openings find it where it was left.
+        if (const QWidget* main = MainFormIfLoaded()) {
+            QRect outer = platform::OuterRect(viewer);
+            outer.moveCenter(platform::OuterRect(main).center());
+            if (const QScreen* screen = main->screen()) {
+                const QRect area = screen->availableGeometry();
+                outer.moveRight(qMin(outer.right(), area.right()));
+                outer.moveBottom(qMin(outer.bottom(), area.bottom()));
+                outer.moveLeft(qMax(outer.left(), area.left()));
+                outer.moveTop(qMax(outer.top(), area.top()));
+            }
+            platform::MoveOuter(viewer, outer.topLeft());
+        }
+    }
     // Over a modal window (the welcome window) the viewer must take the input itself to be usable.
     QWidget* modal = QApplication::activeModalWidget();
     const Qt::WindowModality wanted = modal && modal != viewer ? Qt::ApplicationModal : Qt::NonModal;
