@@ -21,7 +21,9 @@ bool FileExists(const QString& path) {
 }
 
 qint32 WriteFileBytes(const QString& fileName, const QByteArray& data) {
-    if (fileName.isEmpty() || QFileInfo(fileName).isDir()) return ErrPathFileAccess;
+    // Only a regular file is replaced: opening a pipe to write waits for a reader.
+    const QFileInfo target(fileName);
+    if (fileName.isEmpty() || (target.exists() && !target.isFile())) return ErrPathFileAccess;
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess;

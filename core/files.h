@@ -19,7 +19,8 @@ constexpr qint32 ErrPermissionDenied = 70;
 constexpr qint32 ErrPathFileAccess = 75;
 constexpr qint32 ErrDeviceIo = 57;
 
-// Writes the bytes to fileName, replacing the file: 0 on success, otherwise one of the error numbers.
+// Writes the bytes to fileName, replacing a regular file (a folder, pipe or device there is an error):
+// 0 on success, otherwise one of the error numbers.
 qint32 WriteFileBytes(const QString& fileName, const QByteArray& data);
 
 // Writes the raw bytes of the embedded resource of that type and id to fileName, replacing the file.

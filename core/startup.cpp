@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include <QFile>
 #include <QTime>
 
 #include "core/files.h"
@@ -7,11 +8,14 @@
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/folders.h"
 #include "platform/keys.h"
 #include "platform/random.h"
+#include "platform/regular_file.h"
 #include "platform/resources.h"
 #include "table/frmMain.h"
+#include "table/options_panel.h"
 
 void InitResources() { Q_INIT_RESOURCE(resources); }
 
@@ -29,6 +33,21 @@ QList<MediaFile> mediaFiles() {
                            {107, "undo.wav"},   {108, "gameover.wav"}, {109, "overtop.wav"}};
     for (int n = 1; n <= 11; ++n) files.append({200 + n, QStringLiteral("2ovdsk%1.jpg").arg(n)});
     return files;
+}
+
+// Writes the media files in their order; false when one of them is not in place afterwards. A copy
+// that holds the same bytes already (another user's, in a shared folder) is in place.
+bool writeMediaFiles() {
+    bool inPlace = true;
+    for (const MediaFile& file : mediaFiles()) {
+        const QString path = TempDir + file.name;
+        if (ExtractResource(file.resource, QStringLiteral("CUSTOM"), path) == 0) continue;
+        QFile copy(path);
+        const bool same = platform::IsReadableRegularFile(path) && copy.open(QIODevice::ReadOnly) &&
+                          copy.readAll() == platform::LoadResData(QStringLiteral("CUSTOM"), file.resource);
+        inPlace = inPlace && same;
+    }
+    return inPlace;
 }
 
 QString soundOrDefault(const char* key, const char* builtIn) {
@@ -65,8 +84,14 @@ void Main() {
 
     WinDir = platform::ConfigFolder();
     TempDir = GetTempFolder();
-    for (const MediaFile& file : mediaFiles())
-        ExtractResource(file.resource, QStringLiteral("CUSTOM"), TempDir + file.name);
+    const bool mediaInPlace = writeMediaFiles();
+    if (!mediaInPlace) {
+        platform::dialogs().MsgBox(
+            QStringLiteral("The game's sounds and background pictures could not be written to the "
+                           "temporary folder:\n%1\n\nThe game goes on without them.")
+                .arg(TempDir),
+            platform::Buttons::OK, platform::Icon::Exclamation);
+    }
 
     for (int seat = 0; seat <= 7; ++seat) TestWins[seat] = 0;
     TestMode = false;
@@ -100,13 +125,15 @@ void Main() {
     // Background: a stored path, "(None)", or on first start the branded
     // picture beside the program when there is one, else built-in picture 9.
     const QString background = ReadSetting(QStringLiteral("Background"));
+    QString shown = background;
     bool branded = false;
     if (background.isEmpty()) {
         const QString brandedPath = platform::ProgramFolder() + QStringLiteral("Background/Orvane.gif");
         const QString chosen = FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
         branded = chosen == brandedPath;
         WriteSetting(QStringLiteral("Background"), chosen);
-        showBackground(writtenValue(QStringLiteral("Background"), chosen));
+        shown = writtenValue(QStringLiteral("Background"), chosen);
+        showBackground(shown);
     } else if (background != QStringLiteral("(None)")) {
         showBackground(background);
     }
@@ -122,6 +149,11 @@ void Main() {
         CurTextColor = QString::number(0xFFFF80);
         WriteSetting(QStringLiteral("TextColor"), CurTextColor);
     }
+
+    // A built-in picture that could not be written leaves the table bare: for this run the labels
+    // take the colour that goes with no picture, so that they stay readable. Nothing is stored.
+    if (!mediaInPlace && shown.startsWith(TempDir) && !MainForm().Image1->HasPicture())
+        CurTextColor = SwatchText(BuiltInBackgroundSwatch(0));
 
     MainForm().ApplyLabelColors(CurTextColor);
 

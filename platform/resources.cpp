@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QImageReader>
 
+#include "platform/regular_file.h"
+
 namespace platform {
 
 QByteArray LoadResData(const QString& type, int id) {
@@ -22,6 +24,7 @@ QPixmap LoadResBitmap(int id) {
 }
 
 QPixmap LoadPicture(const QString& path) {
+    if (!IsReadableRegularFile(path)) return {};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/folders.h"
+#include "platform/regular_file.h"
 #include "platform/resources.h"
 #include "table/frmMain.h"
 #include "table/label_colors.h"
@@ -65,7 +66,10 @@ QString UserBackgroundFolder() { return platform::ProgramFolder() + QStringLiter
 
 QStringList UserBackgroundFiles() {
     const QDir folder(UserBackgroundFolder());
-    return folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList files = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // A link may lead to a pipe or a device, and a file may not be readable.
+    files.removeIf([&](const QString& file) { return !platform::IsReadableRegularFile(folder.filePath(file)); });
+    return files;
 }
 
 QString FindUserBackground(const QString& title) {

@@ -31,7 +31,7 @@ int BuiltInBackgroundSwatch(int entry);
 
 // The folder of the player's own pictures, ending in '/'.
 QString UserBackgroundFolder();
-// Its ordinary files (no folders, no hidden files), in listing order.
+// Its regular readable files (no folders, hidden files, pipes or devices), in listing order.
 QStringList UserBackgroundFiles();
 // The first file of the listing that the pattern title.* matches; empty when none does.
 QString FindUserBackground(const QString& title);

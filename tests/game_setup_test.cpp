@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <iostream>
+#include <memory>
 
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
@@ -17,6 +19,7 @@
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/twips.h"
+#include "support/odd_files.h"
 #include "table/frmMain.h"
 #include "windows/frmNewGame.h"
 #include "windows/frmScorePad.h"
@@ -538,4 +541,68 @@ TEST_F(SetupTest, ComputerSeatZeroStartsWithRollDisabled) {
     platform::SetClock(&clock);
     EXPECT_EQ(watch.rollEnabled, 0);
     EXPECT_TRUE(IsComputer[0]);
+}
+
+// A settings file that cannot be written: the dialog still offers the built-in set-up (not a
+// seat without a name), and Save Game Setup as Default says that it could not save, leaving
+// the dialog ready to play what it shows.
+TEST_F(SetupTest, UnwritableSettingsAreSaidAndTheBuiltInSetupServes) {
+    const QString plainFile = root.path() + "/plain";
+    QFile plain(plainFile);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    struct Case {
+        const char* what;
+        QString ini;
+        bool writable;
+    };
+    const std::vector<Case> cases{
+        {"writable", IniPath(), true},
+        {"read-only folder", IniPath(), false},
+        {"folder under a plain file", plainFile + "/config/OrvaneDravik3.ini", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIni({"ShowWelcomeMessage=0"});
+        if (std::string(c.what) == "read-only folder") {
+            readOnly = std::make_unique<ReadOnlyFolder>(ConfigDir());
+            if (!readOnly->Ok()) {
+                std::cout << "[ SKIPPED  ] " << c.what << ": " << readOnly->Reason().toStdString() << "\n";
+                continue;
+            }
+        }
+        Settings().Open(c.ini, "Info");
+        UnloadNewGame();
+        dialogs.shown.clear();
+        CaptionClock watch;
+        platform::SetClock(&watch);
+        Open([&](frmNewGame& dialog) {
+            EXPECT_EQ(viewRow(dialog, 0).name, "Player1");
+            EXPECT_EQ(viewRow(dialog, 1).name, "Computer");
+            EXPECT_EQ(viewRow(dialog, 1).style, "Normal");
+            SetRows(dialog, {{"Ann", -1}, {"Bob", 2}});
+            watch.button = dialog.cmdSetDefault;
+            const int beepsBefore = sound.beeps;
+            dialog.cmdSetDefault->click();
+            EXPECT_EQ(watch.captions, c.writable ? QStringList({"Saving...", "Done..."}) : QStringList());
+            EXPECT_EQ(sound.beeps - beepsBefore, c.writable ? 1 : 0);
+            EXPECT_EQ(dialog.cmdSetDefault->Caption(), "Save Game Setup as Default");
+            EXPECT_TRUE(dialog.isVisible());
+            dialog.cmdPlay->click();
+        });
+        platform::SetClock(&clock);
+        ASSERT_EQ(dialogs.Texts().filter("could not").size(), c.writable ? 0 : 1);
+        if (!c.writable) {
+            const auto& box = dialogs.shown.back();
+            EXPECT_EQ(box.text, "Your game setup could not be saved as the default in the settings file:\n" + c.ini +
+                                    "\n\nYou can still play it now.");
+            EXPECT_EQ(box.icon, platform::Icon::Exclamation);
+        }
+        EXPECT_EQ(PlayerName[0], "Ann");
+        EXPECT_EQ(PlayerName[1], "Bob");
+        EXPECT_EQ(TurnState, "r");
+        readOnly.reset();
+        Settings().Open(IniPath(), "Info");
+    }
 }

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
+#include <iostream>
+#include <memory>
 
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
@@ -13,6 +16,7 @@
 #include "platform/folders.h"
 #include "platform/resources.h"
 #include "support/fixtures.h"
+#include "support/odd_files.h"
 #include "table/frmMain.h"
 
 namespace {
@@ -219,4 +223,83 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
     EXPECT_TRUE(MainForm().isVisible());
     EXPECT_EQ(MainForm().lstHSTS->count(), 10);  // the built-in lists, though not stored
     EXPECT_EQ(DieColorBase, 112);
+}
+
+// The built-in sounds and pictures live in the temporary folder. When they cannot be written
+// there, one message says so and where, and the labels stay readable on the bare table; a copy
+// already in place (another user's, say) is used without a word.
+TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable) {
+    const QString plainFile = root.path() + "/plain";
+    QFile plain(plainFile);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    std::unique_ptr<PipeWatchdog> watchdog;
+    struct Case {
+        const char* what;
+        QString temp;
+        std::function<QString(const QString&)> prepare;  // gives why the case cannot run here
+        bool said, picture;
+    };
+    const std::vector<Case> cases{
+        {"writable", root.path() + "/t1/", [](const QString&) { return QString(); }, false, true},
+        {"under a plain file", plainFile + "/temp/", [](const QString&) { return QString(); }, true, false},
+        {"read-only", root.path() + "/t2/",
+         [&](const QString& temp) {
+             readOnly = std::make_unique<ReadOnlyFolder>(temp);
+             return readOnly->Reason();
+         },
+         true, false},
+        {"read-only, holding the media already", root.path() + "/t3/",
+         [&](const QString& temp) {
+             Main();  // an earlier start wrote them
+             UnloadMainForm();
+             readOnly = std::make_unique<ReadOnlyFolder>(temp);
+             return readOnly->Reason();
+         },
+         false, true},
+        {"a pipe where a sound goes", root.path() + "/t4/",
+         [&](const QString& temp) {
+             if (!MakePipe(temp + "11d.wav")) return QStringLiteral("no pipe");
+             watchdog = std::make_unique<PipeWatchdog>(QStringList{temp + "11d.wav"});
+             return QString();
+         },
+         true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.temp.startsWith(plainFile)) ASSERT_TRUE(QDir().mkpath(c.temp));
+        platform::OverrideFolders(ConfigDir(), c.temp, ProgramDir());
+        QFile::remove(IniPath());
+        ClearSharedState();
+        const QString skip = c.prepare(c.temp);
+        if (!skip.isEmpty()) {
+            std::cout << "[ SKIPPED  ] " << c.what << ": " << skip.toStdString() << "\n";
+            continue;
+        }
+        ClearSharedState();
+        dialogs.shown.clear();
+        Main();
+        EXPECT_EQ(dialogs.shown.size(), c.said ? 1u : 0u);
+        if (c.said && !dialogs.shown.empty()) {
+            EXPECT_EQ(dialogs.shown[0].text,
+                      "The game's sounds and background pictures could not be written to the temporary "
+                      "folder:\n" + c.temp + "\n\nThe game goes on without them.");
+            EXPECT_EQ(dialogs.shown[0].icon, platform::Icon::Exclamation);
+        }
+        frmMain& window = MainForm();
+        EXPECT_EQ(window.Image1->HasPicture(), c.picture);
+        // Dark grey, as with no picture, where pale cyan would stand on the bare table.
+        const QColor labels = c.picture ? QColor(128, 255, 255) : QColor(64, 64, 64);
+        EXPECT_EQ(window.Label1->ForeColor(), labels);
+        EXPECT_EQ(window.lblMnuGame->ForeColor(), labels);
+        // What a first start stores stays the same, for the starts that can write the media.
+        EXPECT_EQ(ReadSetting("Background"), c.temp + "2ovdsk9.jpg");
+        EXPECT_EQ(ReadSetting("TextColor"), "16777088");
+        EXPECT_EQ(platform::WaveDurationMs(SndGameOver) > 0, c.picture);
+        UnloadMainForm();
+        readOnly.reset();
+        if (watchdog) EXPECT_FALSE(watchdog->Finish()) << "start-up waited on a pipe";
+        watchdog.reset();
+    }
 }

@@ -79,11 +79,13 @@ bool isNumericText(const QString& text) {
     return ok;
 }
 
-// A saved list split at "¤"; written with its built-in text when empty, and read as the
-// built-in text when it holds fewer items than the set-up needs.
+// A saved list split at "¤"; written with its built-in text when empty (which serves as it is
+// when it cannot be stored), and read as the built-in text when it holds fewer items than the
+// set-up needs.
 QStringList readDefaultList(const QString& key, const QString& builtIn, int needed) {
-    if (ReadSetting(key).isEmpty()) WriteSetting(key, builtIn);
-    QStringList items = ReadSetting(key).split(ListSeparator);
+    QString text = ReadSetting(key);
+    if (text.isEmpty()) text = WriteSetting(key, builtIn) ? ReadSetting(key) : builtIn;
+    QStringList items = text.split(ListSeparator);
     if (items.size() < needed) items = builtIn.split(ListSeparator);
     return items;
 }
@@ -315,15 +317,25 @@ void frmNewGame::cmdSetDefault_Click() {
     const SetupDefaultTexts texts = ComposeSetupDefaults(n, rows);
 
     SettingsStore& store = Settings();
+    bool stored = true;
     store.SelectKey(QStringLiteral("defPlayToScore"));
-    store.WriteInteger(optPlayTo[0]->isChecked() ? 5000 : 10000);
+    stored = store.WriteInteger(optPlayTo[0]->isChecked() ? 5000 : 10000) && stored;
     store.SelectKey(QStringLiteral("defBreakInScore"));
-    store.WriteInteger(optBreakIn[0]->isChecked() ? 500 : 1000);
+    stored = store.WriteInteger(optBreakIn[0]->isChecked() ? 500 : 1000) && stored;
     store.SelectKey(QStringLiteral("defNumPlayers"));
-    store.WriteInteger(Integer(n));
-    WriteSetting(QStringLiteral("defPlayerNameString"), texts.names);
-    WriteSetting(QStringLiteral("defPlayerIsCompString"), texts.isComputer);
-    WriteSetting(QStringLiteral("defPlayerStyleString"), texts.styles);
+    stored = store.WriteInteger(Integer(n)) && stored;
+    stored = WriteSetting(QStringLiteral("defPlayerNameString"), texts.names) && stored;
+    stored = WriteSetting(QStringLiteral("defPlayerIsCompString"), texts.isComputer) && stored;
+    stored = WriteSetting(QStringLiteral("defPlayerStyleString"), texts.styles) && stored;
+    if (!stored) {
+        // No "Done..." for a save that did not happen; the set-up on screen stays as it is.
+        platform::dialogs().MsgBox(
+            QStringLiteral("Your game setup could not be saved as the default in the settings file:\n%1\n\n"
+                           "You can still play it now.")
+                .arg(store.FilePath()),
+            platform::Buttons::OK, platform::Icon::Exclamation);
+        return;
+    }
 
     const QString caption = cmdSetDefault->Caption();
     cmdSetDefault->SetCaption(QStringLiteral("Saving..."));
