@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 
 #include "core/safe_save.h"
 
@@ -47,21 +49,39 @@ QString fromUtf8(QByteArrayView bytes) {
     return decoder(bytes);
 }
 
-// The section named by a "[Name]" line; false for any other line.
-bool sectionOf(QByteArrayView line, QString& name) {
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// A key or section name as the file may spell it: around blanks, in any case. Plain ASCII is compared
+// as bytes, so that a scan of a huge file makes no text of its lines.
+class Name {
+public:
+    explicit Name(const QString& name) : text_(name), ascii_(isAscii(name.toUtf8())), bytes_(name.toUtf8()) {}
+    bool SpelledBy(QByteArrayView raw) const {
+        const QByteArrayView bytes = raw.trimmed();
+        if (ascii_ && isAscii(bytes)) return bytes.compare(bytes_, Qt::CaseInsensitive) == 0;
+        return fromUtf8(raw).trimmed().compare(text_, Qt::CaseInsensitive) == 0;
+    }
+
+private:
+    QString text_;
+    bool ascii_;
+    QByteArray bytes_;
+};
+
+// For a "[Name]" line, whether it names the section; nothing for any other line.
+std::optional<bool> sectionLine(QByteArrayView line, const Name& section) {
     const QByteArrayView text = line.trimmed();
     const qsizetype close = text.indexOf(']');
-    if (!text.startsWith('[') || close < 0) return false;
-    name = fromUtf8(text.sliced(1, close - 1)).trimmed();
-    return true;
+    if (!text.startsWith('[') || close < 0) return std::nullopt;
+    return section.SpelledBy(text.sliced(1, close - 1));
 }
 
 // Position of the '=' when the line is "Key=..." for the key; -1 otherwise.
-qsizetype valueStart(QByteArrayView line, const QString& key) {
+qsizetype valueStart(QByteArrayView line, const Name& key) {
     const qsizetype equals = line.indexOf('=');
-    if (equals < 0) return -1;
-    const QString name = fromUtf8(line.first(equals)).trimmed();
-    return name.compare(key, Qt::CaseInsensitive) == 0 ? equals : -1;
+    return equals >= 0 && key.SpelledBy(line.first(equals)) ? equals : -1;
 }
 
 bool usableKey(const QString& key) {
@@ -81,14 +101,14 @@ void SettingsStore::SelectKey(const QString& key) { key_ = key; }
 QString SettingsStore::Read() const {
     QByteArray bytes;
     if (path_.isEmpty() || !usableKey(key_) || !readBytes(path_, bytes)) return {};
+    const Name section(section_), key(key_);
     QString value;
     bool inSection = false;
     forEachLine(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), [&](QByteArrayView raw) {
         const QByteArrayView line = withoutCr(raw);
-        QString name;
-        if (sectionOf(line, name)) {
-            inSection = name.compare(section_, Qt::CaseInsensitive) == 0;
-        } else if (const qsizetype equals = inSection ? valueStart(line, key_) : -1; equals >= 0) {
+        if (const std::optional<bool> ours = sectionLine(line, section)) {
+            inSection = *ours;
+        } else if (const qsizetype equals = inSection ? valueStart(line, key) : -1; equals >= 0) {
             value = fromUtf8(line.sliced(equals + 1));
             return false;
         }
@@ -109,6 +129,7 @@ bool SettingsStore::Write(const QString& value) {
 
     // One pass: copy the lines, replace the first line of the key, drop any later ones, and note where
     // a new key would go (after the last non-empty line of the first matching section).
+    const Name section(section_), key(key_);
     QByteArray out;
     out.reserve(bytes.size() + utf8Value.size() + section_.size() + key_.size() + 8);
     out += mark;
@@ -116,16 +137,15 @@ bool SettingsStore::Write(const QString& value) {
     bool found = false, inSection = false, firstSection = true;
     forEachLine(text, [&](QByteArrayView raw) {
         const QByteArrayView line = withoutCr(raw);
-        QString name;
-        if (sectionOf(line, name)) {
+        if (const std::optional<bool> ours = sectionLine(line, section)) {
             if (inSection) firstSection = false;
-            inSection = name.compare(section_, Qt::CaseInsensitive) == 0;
+            inSection = *ours;
             out += raw;
             out += '\n';
             if (inSection && firstSection) insertAt = out.size();
             return true;
         }
-        if (const qsizetype equals = inSection ? valueStart(line, key_) : -1; equals >= 0) {
+        if (const qsizetype equals = inSection ? valueStart(line, key) : -1; equals >= 0) {
             if (!found) {
                 out += line.first(equals + 1);
                 out += utf8Value + eol;

@@ -211,6 +211,18 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
     EXPECT_EQ(PlayToScore, 5000);
     UnloadMainForm();
 
+    // 50 MB of an empty key over and over, which start-up fills in: every read and write is one pass.
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Info]\r\n" + QByteArray("TextColor=\r\n").repeated((50 << 20) / 12) + "defPlayToScore=10000\r\n");
+    ini.close();
+    ClearSharedState();
+    Main();
+    EXPECT_TRUE(MainForm().isVisible());
+    EXPECT_EQ(PlayToScore, 10000);
+    EXPECT_EQ(ReadSetting("TextColor"), "16777088");
+    EXPECT_LT(QFileInfo(IniPath()).size(), 1000);
+    UnloadMainForm();
+
     // A plain file where the folders should be: nothing can be written under them.
     const QString blocker = root.path() + "/blocker";
     QFile file(blocker);
