@@ -57,7 +57,7 @@ bool isAscii(QByteArrayView bytes) {
 // as bytes, so that a scan of a huge file makes no text of its lines.
 class Name {
 public:
-    explicit Name(const QString& name) : text_(name), ascii_(isAscii(name.toUtf8())), bytes_(name.toUtf8()) {}
+    explicit Name(const QString& name) : text_(name), bytes_(name.toUtf8()), ascii_(isAscii(bytes_)) {}
     bool SpelledBy(QByteArrayView raw) const {
         const QByteArrayView bytes = raw.trimmed();
         if (ascii_ && isAscii(bytes)) return bytes.compare(bytes_, Qt::CaseInsensitive) == 0;
@@ -66,8 +66,8 @@ public:
 
 private:
     QString text_;
-    bool ascii_;
     QByteArray bytes_;
+    bool ascii_;
 };
 
 // For a "[Name]" line, whether it names the section; nothing for any other line.
