@@ -64,6 +64,11 @@ TEST_F(HighScoreFileTest, ResetWritesTheBuiltInListsAndSavingUsesTheSameLayout) 
     ASSERT_TRUE(WriteHighScoreFile(lists));
     EXPECT_EQ(fileBytes().size(), lists.join("").size() + 2 * 20 + 2);  // one byte per character
     EXPECT_EQ(ReadHighScoreFile(), lists);
+    QStringList broken = lists;
+    broken[1] = "Ann¤1234\n";  // a line end is no part of an entry
+    ASSERT_TRUE(WriteHighScoreFile(broken));
+    lists[1] = "Ann¤1234";
+    EXPECT_EQ(ReadHighScoreFile(), lists);
     EXPECT_FALSE(WriteHighScoreFile(lists.mid(0, 19)));
     EXPECT_EQ(ReadHighScoreFile(), lists);
 }
