@@ -1,10 +1,13 @@
 #include "core/highscore_file.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "core/files.h"
+#include "core/safe_save.h"
 #include "core/state.h"
 #include "platform/folders.h"
 
@@ -31,19 +34,66 @@ QString substitute(const QString& text, Rule rule) {
 }
 
 bool writeText(const QString& plain) {
-    QSaveFile file(HighScoreFilePath());
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write((ScrambleText(plain) + LineEnd).toLatin1());
-    return file.commit();
+    return SaveWholeFile(HighScoreFilePath(), (ScrambleText(plain) + LineEnd).toLatin1());
 }
 
-// "name¤score" with a whole number that fits an Integer after the last '¤'.
+// The one form of an entry: a name without line breaks, '¤', and a whole number that fits an Integer.
 bool isEntry(const QString& line) {
-    static const QRegularExpression score(QStringLiteral("^-?[0-9]{1,5}$"));
+    static const QRegularExpression score(QRegularExpression::anchoredPattern(u"-?[0-9]{1,5}"));
     const qsizetype separator = line.lastIndexOf(ListSeparator);
-    if (separator < 0 || !score.match(line.mid(separator + 1)).hasMatch()) return false;
-    const int value = line.mid(separator + 1).toInt();
+    if (separator < 0 || line.contains(u'\r') || line.contains(u'\n')) return false;
+    if (!score.match(QStringView(line).sliced(separator + 1)).hasMatch()) return false;
+    const int value = QStringView(line).sliced(separator + 1).toInt();
     return value >= -32768 && value <= 32767;
+}
+
+// The lines of a damaged text that were ended, without the line-end debris around them. The text is cut
+// at CR LF when it holds any, else at LF, else at CR. A last line that was never ended may have lost
+// digits of its score and does not count.
+QStringList endedLines(const QString& text) {
+    const QString end = text.contains(LineEnd)  ? LineEnd
+                        : text.contains(u'\n') ? QStringLiteral("\n")
+                                               : QStringLiteral("\r");
+    QStringList lines = text.split(end);
+    const QString last = lines.takeLast();
+    if (last.endsWith(u'\r') || last.endsWith(u'\n')) lines.append(last);
+    static const QRegularExpression debris(QStringLiteral("^[\r\n]+|[\r\n]+$"));
+    for (QString& line : lines) line.remove(debris);
+    return lines;
+}
+
+// Entries that can still be read keep their places; the other places take the built-in entries that
+// stand there. A file saved unscrambled is read as it is, when that reads more entries.
+QStringList recoveredEntries(const QByteArray& bytes) {
+    const QString stored = QString::fromLatin1(bytes);
+    QStringList best;
+    int bestCount = -1;
+    for (const QString& text : {UnscrambleText(stored), stored}) {
+        const QStringList lines = endedLines(text);
+        QStringList entries = BuiltInHighScores();
+        int count = 0;
+        for (int i = 0; i < EntryCount && i < lines.size(); ++i) {
+            if (!isEntry(lines[i])) continue;
+            entries[i] = lines[i];
+            ++count;
+        }
+        if (count > bestCount) {
+            best = entries;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// Copies the file beside itself under a dated name, never over an earlier copy.
+bool keepCopy(const QString& path) {
+    const QString stem = QFileInfo(path).absolutePath() + QStringLiteral("/highscores-damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n <= 100; ++n) {
+        const QString copy = stem + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
+        if (!QFileInfo(copy).exists() && !QFileInfo(copy).isSymLink()) return QFile::copy(path, copy);
+    }
+    return false;
 }
 
 }  // namespace
@@ -68,17 +118,28 @@ void ResetHighScores() {
 bool WriteHighScoreFile(const QStringList& twentyEntries) {
     if (twentyEntries.size() != EntryCount) return false;
     QString plain;
-    for (QString entry : twentyEntries) plain += entry.replace(u'\r', u' ').replace(u'\n', u' ') + LineEnd;
+    for (QString entry : twentyEntries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
     return writeText(plain);
 }
 
 QStringList ReadHighScoreFile() {
-    QFile file(HighScoreFilePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QStringList lines = UnscrambleText(QString::fromLatin1(file.readAll())).split(LineEnd);
-        if (lines.size() >= EntryCount && std::all_of(lines.begin(), lines.begin() + EntryCount, isEntry))
-            return lines.mid(0, EntryCount);
+    const QString path = HighScoreFilePath();
+    if (!FileExists(path)) {
+        ResetHighScores();
+        return BuiltInHighScores();
     }
-    ResetHighScores();
-    return BuiltInHighScores();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return BuiltInHighScores();  // left as it is
+    const QByteArray bytes = file.readAll();
+    file.close();
+    // Twenty entries, each ended by CR LF.
+    const QStringList lines = UnscrambleText(QString::fromLatin1(bytes)).split(LineEnd);
+    if (lines.size() > EntryCount && std::all_of(lines.begin(), lines.begin() + EntryCount, isEntry))
+        return lines.mid(0, EntryCount);
+
+    // Damaged: nothing a player earned is lost. The old bytes stay in a copy before the file is
+    // rewritten in its own form.
+    const QStringList entries = recoveredEntries(bytes);
+    if (bytes.isEmpty() || keepCopy(path)) WriteHighScoreFile(entries);
+    return entries;
 }

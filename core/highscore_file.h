@@ -19,9 +19,11 @@ QStringList BuiltInHighScores();
 void ResetHighScores();
 
 // Replaces the file with these twenty entries; false when the count is not twenty or the file cannot
-// be written (the old file then stays). CR and LF inside an entry are written as spaces.
+// be written (the old file then stays). CR and LF are left out of the entries.
 bool WriteHighScoreFile(const QStringList& twentyEntries);
 
-// The twenty entries of the file. A file that cannot be read or has fewer than twenty "name¤score"
-// lines is replaced by the built-in lists, which are returned (even when the file cannot be written).
+// The twenty entries of the file. A missing file is written with the built-in lists, which are returned.
+// In a damaged file the entries that can still be read keep their places and the built-in entries fill
+// the others; the damaged file is copied to "highscores-damaged-<date>-<time>.dat" beside it and then
+// rewritten with those entries. A file that cannot be opened gives the built-in lists and is left alone.
 QStringList ReadHighScoreFile();

@@ -1,44 +1,87 @@
 #include "core/settings_store.h"
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QList>
-#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <optional>
+
+#include "core/safe_save.h"
 
 namespace {
 
-// A line of the file as stored, without its '\n' (a '\r' before it stays in the line).
-using Lines = QList<QByteArray>;
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
-bool readLines(const QString& path, Lines& lines) {
+// The whole file; empty when it does not exist yet. False when it exists but cannot be read.
+bool readBytes(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.exists()) return true;
     if (!file.open(QIODevice::ReadOnly)) return false;
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    lines = bytes.split('\n');
-    if (lines.last().isEmpty()) lines.removeLast();
+    bytes = file.readAll();
     return true;
 }
 
-QByteArray withoutCr(const QByteArray& line) { return line.endsWith('\r') ? line.chopped(1) : line; }
+// One leading byte-order mark belongs to the file, not to its first line.
+QByteArrayView leadingMark(QByteArrayView bytes) {
+    return bytes.startsWith(ByteOrderMark) ? ByteOrderMark : QByteArrayView();
+}
 
-// The section named by a "[Name]" line; false for any other line.
-bool sectionOf(const QByteArray& line, QString& name) {
-    const QByteArray text = line.trimmed();
+// Calls visit with each line of the text, without its '\n' (a '\r' before it stays in the line),
+// until visit returns false.
+template <typename Visit>
+void forEachLine(QByteArrayView text, Visit visit) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0) end = text.size();
+        if (!visit(text.sliced(start, end - start))) return;
+        start = end + 1;
+    }
+}
+
+QByteArrayView withoutCr(QByteArrayView line) { return line.endsWith('\r') ? line.chopped(1) : line; }
+
+// UTF-8 to text, keeping a leading U+FEFF (QString::fromUtf8 drops it).
+QString fromUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return decoder(bytes);
+}
+
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// A key or section name as the file may spell it: around blanks, in any case. Plain ASCII is compared
+// as bytes, so that a scan of a huge file makes no text of its lines.
+class Name {
+public:
+    explicit Name(const QString& name) : text_(name), bytes_(name.toUtf8()), ascii_(isAscii(bytes_)) {}
+    bool SpelledBy(QByteArrayView raw) const {
+        const QByteArrayView bytes = raw.trimmed();
+        if (ascii_ && isAscii(bytes)) return bytes.compare(bytes_, Qt::CaseInsensitive) == 0;
+        return fromUtf8(raw).trimmed().compare(text_, Qt::CaseInsensitive) == 0;
+    }
+
+private:
+    QString text_;
+    QByteArray bytes_;
+    bool ascii_;
+};
+
+// For a "[Name]" line, whether it names the section; nothing for any other line.
+std::optional<bool> sectionLine(QByteArrayView line, const Name& section) {
+    const QByteArrayView text = line.trimmed();
     const qsizetype close = text.indexOf(']');
-    if (!text.startsWith('[') || close < 0) return false;
-    name = QString::fromUtf8(text.mid(1, close - 1)).trimmed();
-    return true;
+    if (!text.startsWith('[') || close < 0) return std::nullopt;
+    return section.SpelledBy(text.sliced(1, close - 1));
 }
 
 // Position of the '=' when the line is "Key=..." for the key; -1 otherwise.
-qsizetype valueStart(const QByteArray& line, const QString& key) {
+qsizetype valueStart(QByteArrayView line, const Name& key) {
     const qsizetype equals = line.indexOf('=');
-    if (equals < 0) return -1;
-    const QString name = QString::fromUtf8(line.left(equals)).trimmed();
-    return name.compare(key, Qt::CaseInsensitive) == 0 ? equals : -1;
+    return equals >= 0 && key.SpelledBy(line.first(equals)) ? equals : -1;
 }
 
 bool usableKey(const QString& key) {
@@ -56,63 +99,73 @@ void SettingsStore::Open(const QString& filePath, const QString& section) {
 void SettingsStore::SelectKey(const QString& key) { key_ = key; }
 
 QString SettingsStore::Read() const {
-    Lines lines;
-    if (path_.isEmpty() || !usableKey(key_) || !readLines(path_, lines)) return {};
+    QByteArray bytes;
+    if (path_.isEmpty() || !usableKey(key_) || !readBytes(path_, bytes)) return {};
+    const Name section(section_), key(key_);
+    QString value;
     bool inSection = false;
-    for (const QByteArray& raw : lines) {
-        const QByteArray line = withoutCr(raw);
-        QString name;
-        if (sectionOf(line, name)) {
-            inSection = name.compare(section_, Qt::CaseInsensitive) == 0;
-        } else if (const qsizetype equals = inSection ? valueStart(line, key_) : -1; equals >= 0) {
-            return QString::fromUtf8(line.mid(equals + 1));
+    forEachLine(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), [&](QByteArrayView raw) {
+        const QByteArrayView line = withoutCr(raw);
+        if (const std::optional<bool> ours = sectionLine(line, section)) {
+            inSection = *ours;
+        } else if (const qsizetype equals = inSection ? valueStart(line, key) : -1; equals >= 0) {
+            value = fromUtf8(line.sliced(equals + 1));
+            return false;
         }
-    }
-    return {};
+        return true;
+    });
+    return value;
 }
 
 bool SettingsStore::Write(const QString& value) {
     if (path_.isEmpty() || !usableKey(key_) || value.contains(u'\n') || value.contains(u'\r')) return false;
-    Lines lines;
-    if (!readLines(path_, lines)) return false;
-    const QByteArray eol = !lines.isEmpty() && lines.first().endsWith('\r') ? "\r" : "";
+    QByteArray bytes;
+    if (!readBytes(path_, bytes)) return false;
+    const QByteArrayView mark = leadingMark(bytes);
+    const QByteArrayView text = QByteArrayView(bytes).sliced(mark.size());
+    const qsizetype firstEnd = text.indexOf('\n');
+    const QByteArray eol = text.first(firstEnd < 0 ? text.size() : firstEnd).endsWith('\r') ? "\r\n" : "\n";
+    const QByteArray utf8Value = value.toUtf8();
 
-    // Replace the first line of the key, drop any later ones, and note where a new key would go.
-    qsizetype found = -1, insertAt = -1;
-    bool inSection = false, firstSection = true;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray line = withoutCr(lines[i]);
-        QString name;
-        if (sectionOf(line, name)) {
+    // One pass: copy the lines, replace the first line of the key, drop any later ones, and note where
+    // a new key would go (after the last non-empty line of the first matching section).
+    const Name section(section_), key(key_);
+    QByteArray out;
+    out.reserve(bytes.size() + utf8Value.size() + section_.size() + key_.size() + 8);
+    out += mark;
+    qsizetype insertAt = -1;
+    bool found = false, inSection = false, firstSection = true;
+    forEachLine(text, [&](QByteArrayView raw) {
+        const QByteArrayView line = withoutCr(raw);
+        if (const std::optional<bool> ours = sectionLine(line, section)) {
             if (inSection) firstSection = false;
-            inSection = name.compare(section_, Qt::CaseInsensitive) == 0;
-            if (inSection && firstSection) insertAt = i + 1;
-            continue;
+            inSection = *ours;
+            out += raw;
+            out += '\n';
+            if (inSection && firstSection) insertAt = out.size();
+            return true;
         }
-        if (!inSection) continue;
-        if (firstSection && !line.trimmed().isEmpty()) insertAt = i + 1;
-        const qsizetype equals = valueStart(line, key_);
-        if (equals < 0) continue;
-        if (found < 0) {
-            found = i;
-            lines[i] = line.left(equals + 1) + value.toUtf8() + eol;
-        } else {
-            lines.removeAt(i--);
+        if (const qsizetype equals = inSection ? valueStart(line, key) : -1; equals >= 0) {
+            if (!found) {
+                out += line.first(equals + 1);
+                out += utf8Value + eol;
+            }
+            found = true;
+            return true;
         }
-    }
-    const QByteArray entry = key_.trimmed().toUtf8() + '=' + value.toUtf8() + eol;
-    if (found < 0 && insertAt >= 0) {
-        lines.insert(insertAt, entry);
-    } else if (found < 0) {
-        lines.append('[' + section_.toUtf8() + ']' + eol);
-        lines.append(entry);
+        out += raw;
+        out += '\n';
+        if (inSection && firstSection && !line.trimmed().isEmpty()) insertAt = out.size();
+        return true;
+    });
+    if (!found) {
+        const QByteArray entry = key_.trimmed().toUtf8() + '=' + utf8Value + eol;
+        if (insertAt >= 0) out.insert(insertAt, entry);
+        else out += '[' + section_.toUtf8() + ']' + eol + entry;
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(lines.join('\n') + '\n');
-    return file.commit();
+    return SaveWholeFile(path_, out);
 }
 
 bool SettingsStore::WriteInteger(Integer value) { return Write(QString::number(value)); }

@@ -1,10 +1,13 @@
 #include "core/startup.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTime>
 
 #include "core/files.h"
+#include "core/highscore_file.h"
 #include "core/numeric.h"
+#include "core/safe_save.h"
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
@@ -77,6 +80,7 @@ QString writtenValue(const QString& key, const QString& meant) {
 }  // namespace
 
 void Main() {
+    const QDateTime started = QDateTime::currentDateTime();
     Quitting = false;
     platform::Randomize(unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     OptionsOpen = false;
@@ -99,6 +103,8 @@ void Main() {
 
     IniFile = WinDir + QStringLiteral("OrvaneDravik3.ini");
     Settings().Open(IniFile, QStringLiteral("Info"));
+    // Saves of an earlier run that was killed half-way leave their temporary files behind.
+    RemoveSaveLeftovers({IniFile, HighScoreFilePath()}, started);
 
     SndDravik = soundOrDefault("DravikSound", "bust.wav");
     SndOneDie = soundOrDefault("OneDieSound", "11d.wav");

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <numeric>
 
 #include "core/highscore_file.h"
 #include "platform/folders.h"
@@ -62,32 +64,82 @@ TEST_F(HighScoreFileTest, ResetWritesTheBuiltInListsAndSavingUsesTheSameLayout) 
     ASSERT_TRUE(WriteHighScoreFile(lists));
     EXPECT_EQ(fileBytes().size(), lists.join("").size() + 2 * 20 + 2);  // one byte per character
     EXPECT_EQ(ReadHighScoreFile(), lists);
+    QStringList broken = lists;
+    broken[1] = "Ann¤1234\n";  // a line end is no part of an entry
+    ASSERT_TRUE(WriteHighScoreFile(broken));
+    lists[1] = "Ann¤1234";
+    EXPECT_EQ(ReadHighScoreFile(), lists);
     EXPECT_FALSE(WriteHighScoreFile(lists.mid(0, 19)));
     EXPECT_EQ(ReadHighScoreFile(), lists);
 }
 
-TEST_F(HighScoreFileTest, UnusableFilesAreRebuiltFromTheBuiltInLists) {
-    ResetHighScores();
-    const QByteArray rebuilt = fileBytes();
-    const QString plain = BuiltInHighScores().join("\r\n") + "\r\n";
+// A damaged file loses nothing that can still be read: readable entries keep their places, the built-in
+// entries fill the others, the old bytes stay in a copy beside it, and the file is written in its own
+// form again. A line the reader takes is written back in the form it takes.
+TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
+    QStringList earned;
+    for (int i = 0; i < 20; ++i) earned << QStringLiteral("Earned %1¤%2").arg(i).arg(4000 - 10 * i);
+    const QString plain = earned.join("\r\n") + "\r\n";
+    const auto stored = [](const QString& text) { return (ScrambleText(text) + "\r\n").toLatin1(); };
+    const QByteArray good = stored(plain);
+    const QStringList builtIn = BuiltInHighScores();
+    const auto earnedBut = [&](QList<int> builtInPlaces) {
+        QStringList lists = earned;
+        for (int place : builtInPlaces) lists[place] = builtIn[place];
+        return lists;
+    };
     QByteArray binary;
     for (int i = 0; i < 3000; ++i) binary += char(i * 91);
-    const QByteArray cases[] = {
-        "", binary, plain.toLatin1(),
-        (ScrambleText(plain.left(plain.lastIndexOf("Tilde"))) + "\r\n").toLatin1(),  // nineteen lines
-        (ScrambleText(QString(plain).replace("1050", "lots")) + "\r\n").toLatin1(),
-        (ScrambleText(QString(plain).replace("¤1500", "1500")) + "\r\n").toLatin1(),
+    QList<int> all(20), margins(10);
+    std::iota(all.begin(), all.end(), 0);
+    std::iota(margins.begin(), margins.end(), 10);
+    QStringList strayLf = earned;
+    strayLf[4] = "Ann¤1234";
+
+    const struct { const char* damage; QByteArray content; QStringList lists; } cases[] = {
+        {"last 3 bytes cut", good.chopped(3), earned},
+        {"last 5 bytes cut", good.chopped(5), earnedBut({19})},
+        {"19 entries", stored(plain.left(plain.indexOf("Earned 19"))), earnedBut({19})},
+        {"10 entries", stored(plain.left(plain.indexOf("Earned 10"))), earnedBut(margins)},
+        {"one bad score", stored(QString(plain).replace("¤3970", "¤39x0")), earnedBut({3})},
+        {"LF only", stored(earned.join("\n") + "\n").replace("\r\n", "\n"), earned},
+        {"unscrambled", plain.toLatin1() + "\r\n", earned},
+        {"stray LF before CR LF", stored(QString(plain).replace("Earned 4¤3960", "Ann¤1234\n")), strayLf},
+        {"binary", binary, builtIn},
+        {"empty", "", builtIn},
     };
-    for (const QByteArray& content : cases) {
-        putFile(content);
-        EXPECT_EQ(ReadHighScoreFile(), BuiltInHighScores()) << content.left(30).toHex().toStdString();
-        EXPECT_EQ(fileBytes(), rebuilt);
+    QDir folder(dir.path());
+    const QStringList copyNames{"highscores-damaged-*.dat"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        const QStringList copiesBefore = folder.entryList(copyNames);
+        putFile(c.content);
+        EXPECT_EQ(ReadHighScoreFile(), c.lists);
+        EXPECT_EQ(fileBytes(), stored(c.lists.join("\r\n") + "\r\n"));
+        EXPECT_EQ(ReadHighScoreFile(), c.lists);
+
+        QStringList copies = folder.entryList(copyNames);
+        for (const QString& earlier : copiesBefore) copies.removeOne(earlier);
+        if (c.content.isEmpty()) {
+            EXPECT_TRUE(copies.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(copies.size(), 1);
+        QFile copy(folder.filePath(copies[0]));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), c.content);
     }
+    for (const QString& name : folder.entryList(copyNames)) QFile::remove(folder.filePath(name));
+
     QFile::remove(HighScoreFilePath());
-    EXPECT_EQ(ReadHighScoreFile(), BuiltInHighScores());
+    ResetHighScores();
+    const QByteArray rebuilt = fileBytes();
+    QFile::remove(HighScoreFilePath());
+    EXPECT_EQ(ReadHighScoreFile(), builtIn);
     EXPECT_EQ(fileBytes(), rebuilt);
+    EXPECT_TRUE(folder.entryList(copyNames).isEmpty());
 
     platform::OverrideFolders(dir.path(), dir.path(), dir.filePath("missing/folder"));
-    EXPECT_FALSE(WriteHighScoreFile(BuiltInHighScores()));
-    EXPECT_EQ(ReadHighScoreFile(), BuiltInHighScores());
+    EXPECT_FALSE(WriteHighScoreFile(builtIn));
+    EXPECT_EQ(ReadHighScoreFile(), builtIn);
 }

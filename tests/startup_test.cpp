@@ -1,9 +1,12 @@
 // Start-up: media files, settings with their defaults and validation, the main window.
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -212,6 +215,18 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
     EXPECT_EQ(PlayToScore, 5000);
     UnloadMainForm();
 
+    // 50 MB of an empty key over and over, which start-up fills in: every read and write is one pass.
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Info]\r\n" + QByteArray("TextColor=\r\n").repeated((50 << 20) / 12) + "defPlayToScore=10000\r\n");
+    ini.close();
+    ClearSharedState();
+    Main();
+    EXPECT_TRUE(MainForm().isVisible());
+    EXPECT_EQ(PlayToScore, 10000);
+    EXPECT_EQ(ReadSetting("TextColor"), "16777088");
+    EXPECT_LT(QFileInfo(IniPath()).size(), 1000);
+    UnloadMainForm();
+
     // A plain file where the folders should be: nothing can be written under them.
     const QString blocker = root.path() + "/blocker";
     QFile file(blocker);
@@ -302,4 +317,40 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         if (watchdog) EXPECT_FALSE(watchdog->Finish()) << "start-up waited on a pipe";
         watchdog.reset();
     }
+}
+
+// A save killed half-way in an earlier run leaves its temporary file ("name.XXXXXX") beside the
+// settings or high-score file; a start clears those, and nothing else.
+TEST_F(StartupTest, LeftoversOfKilledSavesAreRemoved) {
+    QTemporaryFile qtNamed(IniPath() + ".XXXXXX");  // the name Qt's saves give their temporary files
+    qtNamed.setAutoRemove(false);
+    ASSERT_TRUE(qtNamed.open());
+    qtNamed.close();
+    const QDateTime earlier = QDateTime::currentDateTime().addSecs(-3600);
+    const QDateTime later = QDateTime::currentDateTime().addSecs(3600);
+    const struct { QString path; QDateTime written; bool removed; } files[] = {
+        {qtNamed.fileName(), earlier, true},
+        {ProgramDir() + "highscores.dat.AbCdEf", earlier, true},
+        {IniPath() + ".zzzzzz", later, false},  // written since the start: not a leftover
+        {IniPath() + ".bak", earlier, false},
+        {IniPath() + ".abc123", earlier, false},
+        {IniPath() + ".abcdefg", earlier, false},
+        {ConfigDir() + "orvanedravik3.ini.abcdef", earlier, false},
+        {ConfigDir() + "other.ini.abcdef", earlier, false},
+        {ProgramDir() + "highscores-damaged-20261207-081500.dat", earlier, false},
+    };
+    for (const auto& f : files) {
+        QFile file(f.path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write("[Info]\n");
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(f.written, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(QDir().mkpath(IniPath() + ".Folder"));
+    ASSERT_TRUE(QFile::link(ConfigDir() + "other.ini.abcdef", IniPath() + ".Linked"));
+
+    Main();
+    for (const auto& f : files) EXPECT_EQ(QFile::exists(f.path), !f.removed) << f.path.toStdString();
+    EXPECT_TRUE(QFileInfo(IniPath() + ".Folder").isDir());
+    EXPECT_TRUE(QFileInfo(IniPath() + ".Linked").isSymLink());
 }
