@@ -9,16 +9,18 @@
 #include <optional>
 
 #include "core/safe_save.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
-// The whole file; empty when it does not exist yet. False when it exists but cannot be read.
+// The whole file; empty when it does not exist yet. False when it exists but cannot be read,
+// or is no regular file (opening a pipe waits for a writer).
 bool readBytes(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.exists()) return true;
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!platform::IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly)) return false;
     bytes = file.readAll();
     return true;
 }

@@ -92,3 +92,22 @@ TEST_F(OddFilesTest, OnlyRegularReadableFilesAreShownOfferedOrPlayed) {
         EXPECT_FALSE(watchdog.Finish()) << "the program waited on a pipe";
     }
 }
+
+// The settings file and the high-score file as pipes: the game starts on its defaults and
+// the built-in lists instead of waiting for a writer.
+TEST_F(OddFilesTest, SettingsAndHighScoresThatArePipesAreNotWaitedOn) {
+    ASSERT_TRUE(QDir().mkpath(ConfigDir()));
+    ASSERT_TRUE(QDir().mkpath(ProgramDir()));
+    for (const QString& path : {IniPath(), ProgramDir() + "highscores.dat"}) {
+        QFile::remove(path);
+        ASSERT_TRUE(MakePipe(path)) << path.toStdString();
+    }
+    PipeWatchdog watchdog({IniPath(), ProgramDir() + "highscores.dat"});
+    UnloadMainForm();
+    ClearSharedState();
+    Main();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(DieColorBase, 112);
+    EXPECT_EQ(form().lstHSTS->count(), 10);
+    EXPECT_FALSE(watchdog.Finish()) << "start-up waited on a pipe";
+}
