@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <memory>
+
 #include "core/highscore_file.h"
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
@@ -155,7 +157,7 @@ TEST_F(HighRollersTest, PromptTextsAndAnswers) {
     };
     for (const auto& c : cases) {
         DialogMessage = c.input;
-        auto* prompt = new frmViewHRListYN();
+        auto prompt = std::make_unique<frmViewHRListYN>();
         prompt->Form_Load();
         EXPECT_EQ(prompt->windowTitle(), "Way to go !!!");
         EXPECT_EQ(prompt->lblWayToGo->Caption(), c.greeting);
@@ -170,7 +172,6 @@ TEST_F(HighRollersTest, PromptTextsAndAnswers) {
         EXPECT_FALSE(prompt->isVisible());
         EXPECT_EQ(DialogMessage, c.answer);
     }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The tick and its text both toggle it, beep, and write the day or "Null" at once.
