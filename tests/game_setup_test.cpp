@@ -548,9 +548,7 @@ TEST_F(SetupTest, ComputerSeatZeroStartsWithRollDisabled) {
 // the dialog ready to play what it shows.
 TEST_F(SetupTest, UnwritableSettingsAreSaidAndTheBuiltInSetupServes) {
     const QString plainFile = root.path() + "/plain";
-    QFile plain(plainFile);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    ASSERT_TRUE(MakePlainFile(plainFile));
     std::unique_ptr<ReadOnlyFolder> readOnly;
     struct Case {
         const char* what;

@@ -245,9 +245,7 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
 // already in place (another user's, say) is used without a word.
 TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable) {
     const QString plainFile = root.path() + "/plain";
-    QFile plain(plainFile);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    ASSERT_TRUE(MakePlainFile(plainFile));
     std::unique_ptr<ReadOnlyFolder> readOnly;
     std::unique_ptr<PipeWatchdog> watchdog;
     struct Case {

@@ -12,6 +12,11 @@
 
 bool MakePipe(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }
 
+bool MakePlainFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
 PipeWatchdog::PipeWatchdog(const QStringList& pipes, int limitMs) : pipes_(pipes) {
     std::signal(SIGPIPE, SIG_IGN);  // a released writer gets an error, not the signal
     thread_ = std::thread([this, limitMs] {

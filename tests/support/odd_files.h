@@ -10,6 +10,9 @@
 // Makes a named pipe; false when it cannot.
 bool MakePipe(const QString& path);
 
+// Makes an empty regular file; false when it cannot. Nothing can be made under it.
+bool MakePlainFile(const QString& path);
+
 // Watches pipes while a test uses them. When the test has not finished within the limit,
 // it releases whatever waits on them (opening and closing both ends, again and again) and
 // notes that it had to: a program that blocks on a pipe then fails instead of freezing.
