@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
@@ -36,13 +37,13 @@ std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
         const QByteArray id = chunk.left(4);
         if (id == "fmt ") {
             const QByteArray fmt = file.read(qMin<quint32>(size, 64));
-            if (fmt.size() < 16) return {};
+            if (fmt.size() < 14) return {};
             wave.tag = qFromLittleEndian<quint16>(fmt.constData());
             wave.channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
             wave.sampleRate = qFromLittleEndian<quint32>(fmt.constData() + 4);
             wave.byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
             wave.blockAlign = qFromLittleEndian<quint16>(fmt.constData() + 12);
-            wave.bits = qFromLittleEndian<quint16>(fmt.constData() + 14);
+            wave.bits = fmt.size() >= 16 ? qFromLittleEndian<quint16>(fmt.constData() + 14) : 0;
             if (wave.tag == 0xFFFE && fmt.size() >= 26) wave.tag = qFromLittleEndian<quint16>(fmt.constData() + 24);
             file.skip(qint64(size) - fmt.size() + (size & 1));  // the rest, and the pad byte of an odd size
         } else if (id == "data") {
@@ -156,18 +157,23 @@ private:
         }
     }
 
-    // The whole sound goes to the server at once, so that no late turn of this thread cuts
-    // a gap into it; the drain returns when the last sample has been played.
+    // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
+    // sound; the sound ends when its last sample has been played, after the drain.
     static void PlayToTheEnd(const Sound& sound) {
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
-        buffer.tlength = quint32(sound.data.size());
+        const qsizetype ahead = qsizetype(pa_usec_to_bytes(100000, &sound.spec));
+        buffer.tlength = quint32(qMin(sound.data.size(), ahead));
         int error = 0;
         pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound",
                                           &sound.spec, nullptr, &buffer, &error);
         if (!stream) return;
-        if (pa_simple_write(stream, sound.data.constData(), std::size_t(sound.data.size()), &error) == 0)
-            pa_simple_drain(stream, &error);
+        if (pa_simple_write(stream, sound.data.constData(), std::size_t(sound.data.size()), &error) == 0 &&
+            pa_simple_drain(stream, &error) == 0) {
+            const pa_usec_t left = pa_simple_get_latency(stream, &error);  // in the server's own buffer
+            if (left != pa_usec_t(-1))
+                std::this_thread::sleep_for(std::chrono::microseconds(qMin<pa_usec_t>(left, 500000)));
+        }
         pa_simple_free(stream);
     }
 

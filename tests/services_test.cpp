@@ -127,7 +127,8 @@ TEST_F(PlatformTest, WaveLengthsOfOddHeaders) {
         auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
         put32(c.declared == streamed ? streamed : 36 + c.declared);
         data.append("WAVEfmt ");
-        put32(16); put16(c.tag); put16(c.channels); put32(c.rate); put32(c.byteRate); put16(c.blockAlign); put16(c.bits);
+        put32(16); put16(c.tag); put16(c.channels); put32(c.rate);
+        put32(c.byteRate); put16(c.blockAlign); put16(c.bits);
         if (c.present >= 0) {
             data.append("data");
             put32(c.declared);
