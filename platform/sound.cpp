@@ -8,9 +8,8 @@
 #include <QtEndian>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <limits>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -112,16 +111,18 @@ std::optional<pa_sample_spec> ServerFormat(const WaveFormat& wave) {
     return spec;
 }
 
-// Plays on a thread of its own, so that a sound starts and ends whatever the user-interface
-// thread does. Each sound connects to the server afresh: one that went away and came back
-// is found again, and without one nothing is heard.
+// Each sound plays on a thread of its own, so that it starts and ends whatever the
+// user-interface thread does, and connects to the server afresh: one that went away and
+// came back is found again, and without one nothing is heard.
 class Speakers : public SoundPlayer {
 public:
-    Speakers() { std::thread([this] { Run(); }).detach(); }  // lives as long as the program
     void Beep() override { QApplication::beep(); }
-    bool Playing() override { return busy; }
 
-    bool Start(const QString& path, int) override {
+    // Until the server has played the last sample; a server that stalls is given up on
+    // two seconds after the sound should have ended.
+    bool Playing() override { return playing && *playing && Clock::now() < givenUpAt; }
+
+    bool Start(const QString& path, int lengthMs) override {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return false;
         const std::optional<WaveFormat> wave = ReadWaveFormat(file);
@@ -130,45 +131,29 @@ public:
         QByteArray data = file.read(wave->dataBytes);
         data.chop(data.size() % wave->blockAlign);
         if (data.isEmpty()) return false;
-        std::lock_guard<std::mutex> lock(guard);
-        next = Sound{*spec, data};
-        busy = true;
-        wake.notify_one();
+        playing = std::make_shared<std::atomic<bool>>(true);
+        givenUpAt = Clock::now() + std::chrono::milliseconds(lengthMs + 2000);
+        std::thread([spec = *spec, data, done = playing] {
+            PlayToTheEnd(spec, data);
+            *done = false;
+        }).detach();
         return true;
     }
 
 private:
-    struct Sound {
-        pa_sample_spec spec;
-        QByteArray data;
-    };
-
-    void Run() {
-        for (;;) {
-            Sound sound;
-            {
-                std::unique_lock<std::mutex> lock(guard);
-                wake.wait(lock, [this] { return next.has_value(); });
-                sound = std::move(*next);
-                next.reset();
-            }
-            PlayToTheEnd(sound);
-            busy = false;
-        }
-    }
+    using Clock = std::chrono::steady_clock;
 
     // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
-    // sound; the sound ends when its last sample has been played, after the drain.
-    static void PlayToTheEnd(const Sound& sound) {
+    // sound; it ends when its last sample has been played, after the drain.
+    static void PlayToTheEnd(const pa_sample_spec& spec, const QByteArray& data) {
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
-        const qsizetype ahead = qsizetype(pa_usec_to_bytes(100000, &sound.spec));
-        buffer.tlength = quint32(qMin(sound.data.size(), ahead));
+        buffer.tlength = quint32(qMin(data.size(), qsizetype(pa_usec_to_bytes(100000, &spec))));
         int error = 0;
-        pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound",
-                                          &sound.spec, nullptr, &buffer, &error);
+        pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound", &spec,
+                                          nullptr, &buffer, &error);
         if (!stream) return;
-        if (pa_simple_write(stream, sound.data.constData(), std::size_t(sound.data.size()), &error) == 0 &&
+        if (pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0 &&
             pa_simple_drain(stream, &error) == 0) {
             const pa_usec_t left = pa_simple_get_latency(stream, &error);  // in the server's own buffer
             if (left != pa_usec_t(-1))
@@ -177,10 +162,8 @@ private:
         pa_simple_free(stream);
     }
 
-    std::atomic<bool> busy = false;
-    std::mutex guard;
-    std::condition_variable wake;
-    std::optional<Sound> next;
+    std::shared_ptr<std::atomic<bool>> playing;
+    Clock::time_point givenUpAt;
 };
 
 SoundPlayer* current = nullptr;
@@ -188,9 +171,8 @@ SoundPlayer* current = nullptr;
 }  // namespace
 
 SoundPlayer& sound() {
-    if (current) return *current;
-    static Speakers* speakers = new Speakers;  // never destroyed: its thread may still be playing at exit
-    return *speakers;
+    static Speakers speakers;
+    return current ? *current : speakers;
 }
 
 void SetSound(SoundPlayer* replacement) { current = replacement; }
