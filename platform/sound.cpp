@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "platform/clock.h"
@@ -120,7 +121,7 @@ public:
 
     // Until the server has played the last sample; a server that stalls is given up on
     // two seconds after the sound should have ended.
-    bool Playing() override { return playing && *playing && Clock::now() < givenUpAt; }
+    bool Playing() override { return ended && !*ended && Clock::now() < givenUpAt; }
 
     bool Start(const QString& path, int lengthMs) override {
         QFile file(path);
@@ -131,12 +132,17 @@ public:
         QByteArray data = file.read(wave->dataBytes);
         data.chop(data.size() % wave->blockAlign);
         if (data.isEmpty()) return false;
-        playing = std::make_shared<std::atomic<bool>>(true);
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        try {
+            std::thread([spec = *spec, data, done] {
+                PlayToTheEnd(spec, data);
+                *done = true;
+            }).detach();
+        } catch (const std::system_error&) {  // no thread to be had
+            return false;
+        }
+        ended = done;
         givenUpAt = Clock::now() + std::chrono::milliseconds(lengthMs + 2000);
-        std::thread([spec = *spec, data, done = playing] {
-            PlayToTheEnd(spec, data);
-            *done = false;
-        }).detach();
         return true;
     }
 
@@ -162,7 +168,7 @@ private:
         pa_simple_free(stream);
     }
 
-    std::shared_ptr<std::atomic<bool>> playing;
+    std::shared_ptr<std::atomic<bool>> ended;  // of the last sound started
     Clock::time_point givenUpAt;
 };
 
