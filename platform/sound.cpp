@@ -1,70 +1,175 @@
 #include "platform/sound.h"
 
+#include <pulse/simple.h>
+
 #include <QApplication>
 #include <QFile>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QFileInfo>
 #include <QtEndian>
+#include <atomic>
+#include <chrono>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "platform/clock.h"
 
 namespace platform {
+namespace {
 
-int WaveDurationMs(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
+struct WaveFormat {
+    quint16 tag = 0, channels = 0, blockAlign = 0, bits = 0;
+    quint32 sampleRate = 0, byteRate = 0;
+    qint64 dataStart = 0, dataBytes = 0;  // only the bytes present
+};
+
+// The format chunk and where the sound data lies; nothing when it is not a RIFF/WAVE file.
+std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
     const QByteArray head = file.read(12);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return -1;
-    quint32 byteRate = 0;
-    // Walk the chunks: "fmt " gives the byte rate, "data" the length.
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return {};
+    WaveFormat wave;
     for (int guard = 0; guard < 64; ++guard) {
         const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8) return -1;
+        if (chunk.size() < 8) return {};
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         const QByteArray id = chunk.left(4);
         if (id == "fmt ") {
             const QByteArray fmt = file.read(qMin<quint32>(size, 64));
-            if (fmt.size() < 12) return -1;
-            byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
+            if (fmt.size() < 14) return {};
+            wave.tag = qFromLittleEndian<quint16>(fmt.constData());
+            wave.channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
+            wave.sampleRate = qFromLittleEndian<quint32>(fmt.constData() + 4);
+            wave.byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
+            wave.blockAlign = qFromLittleEndian<quint16>(fmt.constData() + 12);
+            wave.bits = fmt.size() >= 16 ? qFromLittleEndian<quint16>(fmt.constData() + 14) : 0;
+            if (wave.tag == 0xFFFE && fmt.size() >= 26) wave.tag = qFromLittleEndian<quint16>(fmt.constData() + 24);
             file.skip(qint64(size) - fmt.size() + (size & 1));  // the rest, and the pad byte of an odd size
         } else if (id == "data") {
-            if (byteRate == 0) return -1;
-            return int((quint64(size) * 1000 + byteRate - 1) / byteRate);
+            // A streamed file may claim more than it holds.
+            wave.dataStart = file.pos();
+            wave.dataBytes = qMin<qint64>(size, qMax<qint64>(0, file.size() - wave.dataStart));
+            return wave;
         } else {
             file.skip(size + (size & 1));
         }
     }
-    return -1;
+    return {};
+}
+
+bool IsPcm(const WaveFormat& wave) { return wave.tag == 1 || wave.tag == 3; }
+
+}  // namespace
+
+int WaveDurationMs(const QString& path) {
+    if (!QFileInfo(path).isFile()) return -1;  // a pipe or device would block the read
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const std::optional<WaveFormat> wave = ReadWaveFormat(file);
+    if (!wave) return -1;
+    const quint64 bytes = quint64(wave->dataBytes);
+    quint64 ms = 0;
+    if (IsPcm(*wave)) {  // whole frames at the sample rate, as a player counts them
+        if (wave->sampleRate == 0 || wave->blockAlign == 0) return -1;
+        ms = (bytes / wave->blockAlign * 1000 + wave->sampleRate - 1) / wave->sampleRate;
+    } else {
+        if (wave->byteRate == 0) return -1;
+        ms = (bytes * 1000 + wave->byteRate - 1) / wave->byteRate;
+    }
+    return ms > quint64(std::numeric_limits<int>::max()) ? -1 : int(ms);
 }
 
 bool SoundPlayer::Play(const QString& path) {
-    const quint32 now = TickCount();
-    if (busy && qint32(busyUntil - now) > 0) return false;
+    if (Playing()) return false;
     const int length = WaveDurationMs(path);
     if (length < 0) return false;
+    return Start(path, length);
+}
+
+bool RecordingSound::Playing() { return busy && qint32(busyUntil - TickCount()) > 0; }
+
+bool RecordingSound::Start(const QString& path, int lengthMs) {
     busy = true;
-    busyUntil = now + quint32(length);
-    Start(path);
+    busyUntil = TickCount() + quint32(lengthMs);
+    played << path;
     return true;
 }
 
 namespace {
 
+// The sound server's sample format for a WAV file; nothing for a coding it does not take.
+std::optional<pa_sample_spec> ServerFormat(const WaveFormat& wave) {
+    pa_sample_spec spec{PA_SAMPLE_INVALID, wave.sampleRate, quint8(qMin<quint16>(wave.channels, 255))};
+    if (wave.tag == 1 && wave.bits == 8) spec.format = PA_SAMPLE_U8;
+    if (wave.tag == 1 && wave.bits == 16) spec.format = PA_SAMPLE_S16LE;
+    if (wave.tag == 1 && wave.bits == 24) spec.format = PA_SAMPLE_S24LE;
+    if (wave.tag == 1 && wave.bits == 32) spec.format = PA_SAMPLE_S32LE;
+    if (wave.tag == 3 && wave.bits == 32) spec.format = PA_SAMPLE_FLOAT32LE;
+    if (wave.tag == 6 && wave.bits == 8) spec.format = PA_SAMPLE_ALAW;
+    if (wave.tag == 7 && wave.bits == 8) spec.format = PA_SAMPLE_ULAW;
+    if (!pa_sample_spec_valid(&spec) || wave.blockAlign != pa_frame_size(&spec)) return {};
+    return spec;
+}
+
+// Each sound plays on a thread of its own, so that it starts and ends whatever the
+// user-interface thread does, and connects to the server afresh: one that went away and
+// came back is found again, and without one nothing is heard.
 class Speakers : public SoundPlayer {
 public:
     void Beep() override { QApplication::beep(); }
 
-protected:
-    void Start(const QString& path) override {
-        if (!effect) effect = new QSoundEffect(qApp);
-        const QUrl url = QUrl::fromLocalFile(path);
-        effect->stop();
-        if (effect->source() != url) effect->setSource(url);
-        effect->play();
+    // Until the server has played the last sample; a server that stalls is given up on
+    // two seconds after the sound should have ended.
+    bool Playing() override { return ended && !*ended && Clock::now() < givenUpAt; }
+
+    bool Start(const QString& path, int lengthMs) override {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        const std::optional<WaveFormat> wave = ReadWaveFormat(file);
+        const std::optional<pa_sample_spec> spec = wave ? ServerFormat(*wave) : std::nullopt;
+        if (!spec || !file.seek(wave->dataStart)) return false;
+        QByteArray data = file.read(wave->dataBytes);
+        data.chop(data.size() % wave->blockAlign);
+        if (data.isEmpty()) return false;
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        try {
+            std::thread([spec = *spec, data, done] {
+                PlayToTheEnd(spec, data);
+                *done = true;
+            }).detach();
+        } catch (const std::system_error&) {  // no thread to be had
+            return false;
+        }
+        ended = done;
+        givenUpAt = Clock::now() + std::chrono::milliseconds(lengthMs + 2000);
+        return true;
     }
 
 private:
-    QSoundEffect* effect = nullptr;
+    using Clock = std::chrono::steady_clock;
+
+    // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
+    // sound; it ends when its last sample has been played, after the drain.
+    static void PlayToTheEnd(const pa_sample_spec& spec, const QByteArray& data) {
+        pa_buffer_attr buffer;
+        buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
+        buffer.tlength = quint32(qMin(data.size(), qsizetype(pa_usec_to_bytes(100000, &spec))));
+        int error = 0;
+        pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound", &spec,
+                                          nullptr, &buffer, &error);
+        if (!stream) return;
+        if (pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0 &&
+            pa_simple_drain(stream, &error) == 0) {
+            const pa_usec_t left = pa_simple_get_latency(stream, &error);  // in the server's own buffer
+            if (left != pa_usec_t(-1))
+                std::this_thread::sleep_for(std::chrono::microseconds(qMin<pa_usec_t>(left, 500000)));
+        }
+        pa_simple_free(stream);
+    }
+
+    std::shared_ptr<std::atomic<bool>> ended;  // of the last sound started
+    Clock::time_point givenUpAt;
 };
 
 SoundPlayer* current = nullptr;

@@ -12,30 +12,32 @@ public:
     bool Play(const QString& path);
     virtual void Beep() = 0;
 
-protected:
-    // Starts playback of a checked WAV file; the base class keeps the timing.
-    virtual void Start(const QString& path) = 0;
-
-private:
-    quint32 busyUntil = 0;
-    bool busy = false;
+    // Whether the last sound started is still being heard.
+    virtual bool Playing() = 0;
+    // Starts a checked WAV file of the given length; false when it cannot play.
+    virtual bool Start(const QString& path, int lengthMs) = 0;
 };
 
 SoundPlayer& sound();
 void SetSound(SoundPlayer* replacement);  // nullptr: the speakers again
 
-// Length in milliseconds of a RIFF/WAVE file from its header, -1 when it is not one.
+// Length in milliseconds of a RIFF/WAVE file from its header, never more than
+// the bytes present can play; -1 when it is not a regular file or cannot play.
 int WaveDurationMs(const QString& path);
 
-// For tests: records what would have been heard.
+// For tests: records what would have been heard; a sound lasts its length on the clock.
 class RecordingSound : public SoundPlayer {
 public:
     void Beep() override { ++beeps; }
+    bool Playing() override;
+    bool Start(const QString& path, int lengthMs) override;
+
     QStringList played;  // sounds actually started
     int beeps = 0;
 
-protected:
-    void Start(const QString& path) override { played << path; }
+private:
+    quint32 busyUntil = 0;
+    bool busy = false;
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 #include "core/numeric.h"
 #include "core/pushbutton.h"
@@ -93,6 +94,67 @@ TEST_F(PlatformTest, SoundsPlayOneAtATime) {
     text.close();
     EXPECT_FALSE(PlaySoundFile(text.fileName()));
     EXPECT_EQ(sound.played, QStringList({longSound, shortSound}));
+}
+
+// A sound's length comes from its header but never exceeds what the bytes present can play:
+// a streamed file claims 0xFFFFFFFF data bytes, an odd one a byte rate of 1.
+TEST_F(PlatformTest, WaveLengthsOfOddHeaders) {
+    struct Case {
+        const char* what;
+        quint16 tag, channels;
+        quint32 rate, byteRate;
+        quint16 blockAlign, bits;
+        quint32 declared;  // the data chunk's size field
+        int present;       // data bytes in the file; -1: no data chunk at all
+        int ms;            // -1: cannot play
+    };
+    const quint32 streamed = 0xFFFFFFFF;
+    const std::vector<Case> cases{
+        {"plain", 1, 1, 22050, 44100, 2, 16, 4410, 4410, 100},
+        {"streamed", 1, 1, 22050, 44100, 2, 16, streamed, 4410, 100},
+        {"streamed stereo 44.1 kHz", 1, 2, 44100, 176400, 4, 16, streamed, 17640, 100},
+        {"byte rate of 1", 1, 1, 22050, 1, 2, 16, streamed, 4410, 100},
+        {"half a frame at the end", 1, 1, 22050, 44100, 2, 16, streamed, 4411, 100},
+        {"no sample rate", 1, 1, 0, 44100, 2, 16, 4410, 4410, -1},
+        {"no frame size", 1, 1, 22050, 44100, 0, 16, 4410, 4410, -1},
+        {"empty", 1, 1, 22050, 44100, 2, 16, 0, 0, 0},
+        {"no data chunk", 1, 1, 22050, 44100, 2, 16, 0, -1, -1},
+        {"coded, no byte rate", 2, 1, 22050, 0, 1024, 4, 4410, 4410, -1},
+        {"coded, byte rate of 1, streamed", 2, 1, 22050, 1, 1024, 4, streamed, 4410, 4410000},
+    };
+    for (const Case& c : cases) {
+        QByteArray data("RIFF");
+        auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
+        auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
+        put32(c.declared == streamed ? streamed : 36 + c.declared);
+        data.append("WAVEfmt ");
+        put32(16); put16(c.tag); put16(c.channels); put32(c.rate);
+        put32(c.byteRate); put16(c.blockAlign); put16(c.bits);
+        if (c.present >= 0) {
+            data.append("data");
+            put32(c.declared);
+            data.append(QByteArray(c.present, '\x10'));
+        }
+        const QString path = TempDir_() + "odd.wav";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(data);
+        file.close();
+        EXPECT_EQ(platform::WaveDurationMs(path), c.ms) << c.what;
+        if (c.ms > 0) {  // the fake player is busy exactly that long
+            EXPECT_TRUE(PlaySoundFile(path)) << c.what;
+            clock.Advance(c.ms - 1);
+            EXPECT_TRUE(sound.Playing()) << c.what;
+            clock.Advance(1);
+            EXPECT_FALSE(sound.Playing()) << c.what;
+        }
+    }
+    // Neither a folder nor a named pipe is a sound, and reading one must not wait for a writer.
+    const QString pipe = TempDir_() + "pipe.wav";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(platform::WaveDurationMs(pipe), -1);
+    EXPECT_FALSE(PlaySoundFile(pipe));
+    EXPECT_EQ(platform::WaveDurationMs(TempDir_()), -1);
 }
 
 TEST_F(TableTest, ShowStatusSetsTheStatusLineAndBringsItToTheFront) {
