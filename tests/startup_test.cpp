@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryFile>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -320,21 +319,20 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
 // A save killed half-way in an earlier run leaves its temporary file ("name.XXXXXX") beside the
 // settings or high-score file; a start clears those, and nothing else.
 TEST_F(StartupTest, LeftoversOfKilledSavesAreRemoved) {
-    QTemporaryFile qtNamed(IniPath() + ".XXXXXX");  // the name Qt's saves give their temporary files
-    qtNamed.setAutoRemove(false);
-    ASSERT_TRUE(qtNamed.open());
-    qtNamed.close();
     const QDateTime earlier = QDateTime::currentDateTime().addSecs(-3600);
     const QDateTime later = QDateTime::currentDateTime().addSecs(3600);
     const struct { QString path; QDateTime written; bool removed; } files[] = {
-        {qtNamed.fileName(), earlier, true},
+        {IniPath() + ".kTzqWb", earlier, true},
         {ProgramDir() + "highscores.dat.AbCdEf", earlier, true},
-        {IniPath() + ".zzzzzz", later, false},  // written since the start: not a leftover
+        {IniPath() + ".zZzZzZ", later, false},  // written since the start: not a leftover
         {IniPath() + ".bak", earlier, false},
+        {IniPath() + ".backup", earlier, false},  // the player's own copies
+        {IniPath() + ".Backup", earlier, false},
+        {ProgramDir() + "highscores.dat.BEFORE", earlier, false},
         {IniPath() + ".abc123", earlier, false},
         {IniPath() + ".abcdefg", earlier, false},
-        {ConfigDir() + "orvanedravik3.ini.abcdef", earlier, false},
-        {ConfigDir() + "other.ini.abcdef", earlier, false},
+        {ConfigDir() + "orvanedravik3.ini.aBcDeF", earlier, false},
+        {ConfigDir() + "other.ini.aBcDeF", earlier, false},
         {ProgramDir() + "highscores-damaged-20261207-081500.dat", earlier, false},
     };
     for (const auto& f : files) {
@@ -344,11 +342,11 @@ TEST_F(StartupTest, LeftoversOfKilledSavesAreRemoved) {
         ASSERT_TRUE(file.flush());
         ASSERT_TRUE(file.setFileTime(f.written, QFileDevice::FileModificationTime));
     }
-    ASSERT_TRUE(QDir().mkpath(IniPath() + ".Folder"));
-    ASSERT_TRUE(QFile::link(ConfigDir() + "other.ini.abcdef", IniPath() + ".Linked"));
+    ASSERT_TRUE(QDir().mkpath(IniPath() + ".FoLdEr"));
+    ASSERT_TRUE(QFile::link(ConfigDir() + "other.ini.aBcDeF", IniPath() + ".LiNkEd"));
 
     Main();
     for (const auto& f : files) EXPECT_EQ(QFile::exists(f.path), !f.removed) << f.path.toStdString();
-    EXPECT_TRUE(QFileInfo(IniPath() + ".Folder").isDir());
-    EXPECT_TRUE(QFileInfo(IniPath() + ".Linked").isSymLink());
+    EXPECT_TRUE(QFileInfo(IniPath() + ".FoLdEr").isDir());
+    EXPECT_TRUE(QFileInfo(IniPath() + ".LiNkEd").isSymLink());
 }
