@@ -1,6 +1,5 @@
 #include "windows/frmHighRollers.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -76,13 +75,6 @@ Label* makeHeading(QWidget* parent, const QString& caption, int left) {
 }
 
 }  // namespace
-
-QStringList ReadHighScoreLines() {
-    if (!FileExists(HighScoreFilePath())) ResetHighScores();
-    QFile file(HighScoreFilePath());
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return UnscrambleText(QString::fromLatin1(file.readAll())).split(QStringLiteral("\r\n"));
-}
 
 frmHighRollers::frmHighRollers() {
     setObjectName(QStringLiteral("frmHighRollers"));
@@ -167,7 +159,7 @@ QString frmHighRollers::HighScoreRows(const QStringList& lines, int first) {
 }
 
 void frmHighRollers::ShowHighScoreLists() {
-    const QStringList lines = ReadHighScoreLines();
+    const QStringList lines = ReadHighScoreFile();
     txtHSTSList->setPlainText(HighScoreRows(lines, 0).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     txtBMoVList->setPlainText(HighScoreRows(lines, 10).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }

@@ -49,6 +49,3 @@ protected:
 // Loads a fresh High Rollers window and shows it modally; it unloads itself when closed.
 void ShowHighRollers();
 
-// The lines of the high-score file, unscrambled (the built-in lists are written first when the file is
-// missing). The file's own trailing line break gives one more line after the twentieth.
-QStringList ReadHighScoreLines();
