@@ -86,6 +86,29 @@ qsizetype valueStart(QByteArrayView line, const Name& key) {
     return equals >= 0 && key.SpelledBy(line.first(equals)) ? equals : -1;
 }
 
+// A key's name as the file spells it, folded to one case.
+QString foldedName(QByteArrayView raw) {
+    const QByteArrayView bytes = raw.trimmed();
+    return (isAscii(bytes) ? QString::fromLatin1(bytes) : fromUtf8(raw).trimmed()).toCaseFolded();
+}
+
+// The first value of every key in the lines of the section (in all of its parts), by folded name.
+QHash<QString, QString> sectionValues(QByteArrayView text, const Name& section) {
+    QHash<QString, QString> values;
+    bool inSection = false;
+    forEachLine(text, [&](QByteArrayView raw) {
+        const QByteArrayView line = withoutCr(raw);
+        if (const std::optional<bool> ours = sectionLine(line, section)) {
+            inSection = *ours;
+        } else if (const qsizetype equals = inSection ? line.indexOf('=') : -1; equals >= 0) {
+            const QString name = foldedName(line.first(equals));
+            if (!values.contains(name)) values.insert(name, fromUtf8(line.sliced(equals + 1)));
+        }
+        return true;
+    });
+    return values;
+}
+
 bool usableKey(const QString& key) {
     return !key.trimmed().isEmpty() && !key.contains(u'=') && !key.contains(u'\n') && !key.contains(u'\r')
            && !key.trimmed().startsWith(u'[');
@@ -96,6 +119,7 @@ bool usableKey(const QString& key) {
 void SettingsStore::Open(const QString& filePath, const QString& section) {
     path_ = filePath;
     section_ = section;
+    snapshot_.reset();
 }
 
 void SettingsStore::SelectKey(const QString& key) { key_ = key; }
@@ -103,20 +127,12 @@ void SettingsStore::SelectKey(const QString& key) { key_ = key; }
 QString SettingsStore::Read() const {
     QByteArray bytes;
     if (path_.isEmpty() || !usableKey(key_) || !readBytes(path_, bytes)) return {};
-    const Name section(section_), key(key_);
-    QString value;
-    bool inSection = false;
-    forEachLine(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), [&](QByteArrayView raw) {
-        const QByteArrayView line = withoutCr(raw);
-        if (const std::optional<bool> ours = sectionLine(line, section)) {
-            inSection = *ours;
-        } else if (const qsizetype equals = inSection ? valueStart(line, key) : -1; equals >= 0) {
-            value = fromUtf8(line.sliced(equals + 1));
-            return false;
-        }
-        return true;
-    });
-    return value;
+    if (!snapshot_ || snapshot_->bytes != bytes) {
+        const QHash<QString, QString> values =
+            sectionValues(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), Name(section_));
+        snapshot_ = Snapshot{bytes, values};
+    }
+    return snapshot_->values.value(key_.toCaseFolded());
 }
 
 bool SettingsStore::Write(const QString& value) {
@@ -167,7 +183,14 @@ bool SettingsStore::Write(const QString& value) {
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    return SaveWholeFile(path_, out);
+    if (!SaveWholeFile(path_, out)) return false;
+    if (snapshot_ && snapshot_->bytes == bytes) {  // the file as read before, with this one key changed
+        snapshot_->bytes = out;
+        snapshot_->values.insert(key_.trimmed().toCaseFolded(), value);
+    } else {
+        snapshot_.reset();
+    }
+    return true;
 }
 
 bool SettingsStore::WriteInteger(Integer value) { return Write(QString::number(value)); }

@@ -1,8 +1,12 @@
 #pragma once
 // The settings store: one section of an ini-style text file (UTF-8, "[Section]" lines and
 // "Key=Value" lines). Keys and section names match without regard to case. Every read goes to the
-// file, every write replaces the file atomically, keeping the other sections and lines as they were.
+// file (one pass over its lines, made again only when its bytes have changed), every write replaces
+// the file atomically, keeping the other sections and lines as they were.
+#include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <optional>
 
 #include "core/types.h"
 
@@ -28,9 +32,17 @@ public:
     QString FilePath() const { return path_; }
 
 private:
+    // The file's bytes as last read or written, and the first value of every key of the section in
+    // them, by the key's name folded to one case.
+    struct Snapshot {
+        QByteArray bytes;
+        QHash<QString, QString> values;
+    };
+
     QString path_;
     QString section_;
     QString key_;
+    mutable std::optional<Snapshot> snapshot_;
 };
 
 // The program's one settings store.
