@@ -60,6 +60,9 @@ std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
 
 bool IsPcm(const WaveFormat& wave) { return wave.tag == 1 || wave.tag == 3; }
 
+// Outside this a file is damaged: a sound server refuses it or holds it for hours.
+bool PlayableRate(const WaveFormat& wave) { return wave.sampleRate >= 1000 && wave.sampleRate <= 384000; }
+
 }  // namespace
 
 int WaveDurationMs(const QString& path) {
@@ -67,11 +70,11 @@ int WaveDurationMs(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const std::optional<WaveFormat> wave = ReadWaveFormat(file);
-    if (!wave) return -1;
+    if (!wave || !PlayableRate(*wave)) return -1;
     const quint64 bytes = quint64(wave->dataBytes);
     quint64 ms = 0;
     if (IsPcm(*wave)) {  // whole frames at the sample rate, as a player counts them
-        if (wave->sampleRate == 0 || wave->blockAlign == 0) return -1;
+        if (wave->blockAlign == 0) return -1;
         ms = (bytes / wave->blockAlign * 1000 + wave->sampleRate - 1) / wave->sampleRate;
     } else {
         if (wave->byteRate == 0) return -1;
