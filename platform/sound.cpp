@@ -128,6 +128,7 @@ public:
     bool Playing() override { return last && !last->ended && Clock::now() < last->givenUpAt; }
 
     bool Start(const QString& path, int lengthMs) override {
+        if (last && !last->ended) return false;  // one given up on is still stuck in the server
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return false;
         const std::optional<WaveFormat> wave = ReadWaveFormat(file);
@@ -138,7 +139,7 @@ public:
         auto sound = std::make_shared<Sound>(Clock::now() + std::chrono::milliseconds(lengthMs + 2000));
         try {
             std::thread([spec = *spec, path, start = wave->dataStart, bytes, sound] {
-                PlayToTheEnd(spec, path, start, bytes);
+                PlayToTheEnd(spec, path, start, bytes, *sound);
                 sound->ended = true;
             }).detach();
         } catch (const std::system_error&) {  // no thread to be had
@@ -153,13 +154,15 @@ private:
 
     struct Sound {
         explicit Sound(Clock::time_point givenUpAt) : givenUpAt(givenUpAt) {}
-        const Clock::time_point givenUpAt;
+        const Clock::time_point givenUpAt;  // from then on it is not to be heard any more
         std::atomic<bool> ended = false;
+        bool Abandoned() const { return Clock::now() >= givenUpAt; }
     };
 
     // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
     // sound; it ends when its last sample has been played, after the drain.
-    static void PlayToTheEnd(const pa_sample_spec& spec, const QString& path, qint64 start, qint64 bytes) {
+    static void PlayToTheEnd(const pa_sample_spec& spec, const QString& path, qint64 start, qint64 bytes,
+                             const Sound& sound) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly) || !file.seek(start)) return;
         pa_buffer_attr buffer;
@@ -174,7 +177,8 @@ private:
         for (qint64 left = bytes; left > 0 && written;) {
             const QByteArray data = file.read(qMin(left, chunk));
             if (data.isEmpty()) break;  // the file was cut short meanwhile
-            written = pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0;
+            written = !sound.Abandoned() &&
+                      pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0;
             left -= data.size();
         }
         if (written && pa_simple_drain(stream, &error) == 0) {

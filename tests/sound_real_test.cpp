@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <algorithm>
+#include <csignal>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -74,6 +75,9 @@ public:
             process.waitForFinished(1000);
         }
     }
+    // Stalls the server as a stopped or swapped-out one does, and lets it go on.
+    void Freeze() { ::kill(pid_t(process.processId()), SIGSTOP); }
+    void Thaw() { ::kill(pid_t(process.processId()), SIGCONT); }
     QString Address() const { return "unix:" + Socket(); }
     QString Log() const {
         QFile log(dir.path() + "/log");
@@ -220,6 +224,12 @@ long ResidentKiB() {
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
+}
+
+long PeakOf(const std::vector<qint16>& samples) {
+    long peak = 0;
+    for (qint16 v : samples) peak = std::max(peak, long(std::abs(int(v))));
+    return peak;
 }
 
 // Where a sound was heard: its onset after the request, how long it was heard, how well it matched.
@@ -456,4 +466,28 @@ TEST_F(RealSoundTest, LargeStreamedFileIsReadWhileItPlays) {
     EXPECT_FALSE(platform::sound().Playing());
     ASSERT_EQ(server->Start(), "");
     ASSERT_EQ(recorder->Start(server->Address()), "") << server->Log().toStdString();
+}
+
+// A stalled server is given up on; until its connection is done with, sounds are dropped rather than
+// queued up in it, and the one given up on is not heard once the server goes on.
+TEST_F(RealSoundTest, SoundsGivenUpOnInAStalledServerAreNotHeardLater) {
+    server->Freeze();
+    EXPECT_TRUE(PlaySoundFile(Wav("moveit")));
+    for (const Ms deadline = WallMs() + platform::WaveDurationMs(Wav("moveit")) + 3000;
+         platform::sound().Playing() && WallMs() < deadline;)
+        platform::Pause(20);
+    EXPECT_FALSE(platform::sound().Playing());
+    EXPECT_FALSE(PlaySoundFile(Wav("undo")));
+    EXPECT_FALSE(PlaySoundFile(Wav("33d")));
+    server->Thaw();
+    platform::Pause(1000);
+    recording = recorder->Take();
+    EXPECT_GT(recording.samples.size(), std::size_t(Rate));
+    EXPECT_LT(PeakOf(recording.samples), ReadWave(Wav("moveit")).threshold) << "a stale sound was heard";
+    // Played to again once the connection given up on is done with.
+    recorder->Stop();
+    ASSERT_EQ(recorder->Start(server->Address()), "") << server->Log().toStdString();
+    const Ms back = PlayAndPause("undo", 150);
+    recording = recorder->Take();
+    ExpectHeard(Wav("undo"), back, WallMs());
 }
