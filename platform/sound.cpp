@@ -60,6 +60,9 @@ std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
 
 bool IsPcm(const WaveFormat& wave) { return wave.tag == 1 || wave.tag == 3; }
 
+// Outside this a file is damaged: a sound server refuses it or holds it for hours.
+bool PlayableRate(const WaveFormat& wave) { return wave.sampleRate >= 1000 && wave.sampleRate <= 384000; }
+
 }  // namespace
 
 int WaveDurationMs(const QString& path) {
@@ -67,11 +70,11 @@ int WaveDurationMs(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const std::optional<WaveFormat> wave = ReadWaveFormat(file);
-    if (!wave) return -1;
+    if (!wave || !PlayableRate(*wave)) return -1;
     const quint64 bytes = quint64(wave->dataBytes);
     quint64 ms = 0;
     if (IsPcm(*wave)) {  // whole frames at the sample rate, as a player counts them
-        if (wave->sampleRate == 0 || wave->blockAlign == 0) return -1;
+        if (wave->blockAlign == 0) return -1;
         ms = (bytes / wave->blockAlign * 1000 + wave->sampleRate - 1) / wave->sampleRate;
     } else {
         if (wave->byteRate == 0) return -1;
@@ -114,53 +117,71 @@ std::optional<pa_sample_spec> ServerFormat(const WaveFormat& wave) {
 
 // Each sound plays on a thread of its own, so that it starts and ends whatever the
 // user-interface thread does, and connects to the server afresh: one that went away and
-// came back is found again, and without one nothing is heard.
+// came back is found again, and without one nothing is heard. The thread reads the file
+// as it plays; the user-interface thread only checks its header.
 class Speakers : public SoundPlayer {
 public:
     void Beep() override { QApplication::beep(); }
 
     // Until the server has played the last sample; a server that stalls is given up on
     // two seconds after the sound should have ended.
-    bool Playing() override { return ended && !*ended && Clock::now() < givenUpAt; }
+    bool Playing() override { return last && !last->ended && Clock::now() < last->givenUpAt; }
 
     bool Start(const QString& path, int lengthMs) override {
+        if (last && !last->ended) return false;  // one given up on is still stuck in the server
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return false;
         const std::optional<WaveFormat> wave = ReadWaveFormat(file);
         const std::optional<pa_sample_spec> spec = wave ? ServerFormat(*wave) : std::nullopt;
-        if (!spec || !file.seek(wave->dataStart)) return false;
-        QByteArray data = file.read(wave->dataBytes);
-        data.chop(data.size() % wave->blockAlign);
-        if (data.isEmpty()) return false;
-        auto done = std::make_shared<std::atomic<bool>>(false);
+        if (!spec) return false;
+        const qint64 bytes = wave->dataBytes - wave->dataBytes % wave->blockAlign;
+        if (bytes == 0) return false;
+        auto sound = std::make_shared<Sound>(Clock::now() + std::chrono::milliseconds(lengthMs + 2000));
         try {
-            std::thread([spec = *spec, data, done] {
-                PlayToTheEnd(spec, data);
-                *done = true;
+            std::thread([spec = *spec, path, start = wave->dataStart, bytes, sound] {
+                PlayToTheEnd(spec, path, start, bytes, *sound);
+                sound->ended = true;
             }).detach();
         } catch (const std::system_error&) {  // no thread to be had
             return false;
         }
-        ended = done;
-        givenUpAt = Clock::now() + std::chrono::milliseconds(lengthMs + 2000);
+        last = sound;
         return true;
     }
 
 private:
     using Clock = std::chrono::steady_clock;
 
+    struct Sound {
+        explicit Sound(Clock::time_point givenUpAt) : givenUpAt(givenUpAt) {}
+        const Clock::time_point givenUpAt;  // from then on it is not to be heard any more
+        std::atomic<bool> ended = false;
+        bool Abandoned() const { return Clock::now() >= givenUpAt; }
+    };
+
     // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
     // sound; it ends when its last sample has been played, after the drain.
-    static void PlayToTheEnd(const pa_sample_spec& spec, const QByteArray& data) {
+    static void PlayToTheEnd(const pa_sample_spec& spec, const QString& path, qint64 start, qint64 bytes,
+                             const Sound& sound) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(start)) return;
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
-        buffer.tlength = quint32(qMin(data.size(), qsizetype(pa_usec_to_bytes(100000, &spec))));
+        buffer.tlength = quint32(qMin<qint64>(bytes, qint64(pa_usec_to_bytes(100000, &spec))));
         int error = 0;
         pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound", &spec,
                                           nullptr, &buffer, &error);
         if (!stream) return;
-        if (pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0 &&
-            pa_simple_drain(stream, &error) == 0) {
+        const qint64 chunk = 65536 - 65536 % qint64(pa_frame_size(&spec));
+        bool written = true;
+        for (qint64 left = bytes; left > 0 && written;) {
+            const QByteArray data = file.read(qMin(left, chunk));
+            if (data.isEmpty()) break;  // the file was cut short meanwhile
+            written = !sound.Abandoned() &&
+                      pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0;
+            left -= data.size();
+        }
+        if (written && pa_simple_drain(stream, &error) == 0) {
             const pa_usec_t left = pa_simple_get_latency(stream, &error);  // in the server's own buffer
             if (left != pa_usec_t(-1))
                 std::this_thread::sleep_for(std::chrono::microseconds(qMin<pa_usec_t>(left, 500000)));
@@ -168,8 +189,7 @@ private:
         pa_simple_free(stream);
     }
 
-    std::shared_ptr<std::atomic<bool>> ended;  // of the last sound started
-    Clock::time_point givenUpAt;
+    std::shared_ptr<Sound> last;  // the last sound started
 };
 
 SoundPlayer* current = nullptr;

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <algorithm>
+#include <csignal>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -74,6 +75,9 @@ public:
             process.waitForFinished(1000);
         }
     }
+    // Stalls the server as a stopped or swapped-out one does, and lets it go on.
+    void Freeze() { ::kill(pid_t(process.processId()), SIGSTOP); }
+    void Thaw() { ::kill(pid_t(process.processId()), SIGCONT); }
     QString Address() const { return "unix:" + Socket(); }
     QString Log() const {
         QFile log(dir.path() + "/log");
@@ -196,6 +200,36 @@ Wave ReadWave(const QString& path) {
     wave.length = wave.x.size() * 1000.0 / rate;
     wave.audible = (last + 1) * 1000.0 / rate;
     return wave;
+}
+
+// A 16-bit mono WAV file at the recording's rate; `declared` for the sizes in its header.
+void WriteWave(const QString& path, const std::vector<qint16>& samples, quint32 declared) {
+    QByteArray data("RIFF");
+    const auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
+    const auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
+    put32(declared == 0xFFFFFFFF ? declared : 36 + declared);
+    data.append("WAVEfmt ");
+    put32(16), put16(1), put16(1), put32(Rate), put32(Rate * 2), put16(2), put16(16);
+    data.append("data");
+    put32(declared);
+    for (qint16 v : samples) put16(quint16(v));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(data);
+}
+
+// Resident memory of this process in KiB.
+long ResidentKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+long PeakOf(const std::vector<qint16>& samples) {
+    long peak = 0;
+    for (qint16 v : samples) peak = std::max(peak, long(std::abs(int(v))));
+    return peak;
 }
 
 // Where a sound was heard: its onset after the request, how long it was heard, how well it matched.
@@ -403,4 +437,57 @@ TEST_F(RealSoundTest, ComputerThrowsAreHeardAtNormalSpeed) {
     }
     EXPECT_EQ(counter.throws, 2);
     EXPECT_EQ(throwSounds, counter.throws);
+}
+
+// A streamed file far larger than memory allows starts at once and is read while it plays.
+TEST_F(RealSoundTest, LargeStreamedFileIsReadWhileItPlays) {
+    std::vector<qint16> samples(Rate * 3 / 2);  // several chunks of noise, fading out
+    quint32 seed = 1;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        seed = seed * 1103515245 + 12345;
+        samples[i] = qint16((int(seed >> 16 & 0x3FFF) - 0x2000) * int(samples.size() - i) / int(samples.size()));
+    }
+    const QString whole = TempDir_() + "noise.wav", large = TempDir_() + "large.wav";
+    WriteWave(whole, samples, quint32(samples.size() * 2));
+    WriteWave(large, samples, 0xFFFFFFFF);
+    ASSERT_TRUE(QFile(large).resize(qint64(512) << 20));  // the rest a hole: silence
+    const long before = ResidentKiB();
+    const Ms request = WallMs();
+    ASSERT_TRUE(PlaySoundFile(large));
+    EXPECT_LT(ResidentKiB() - before, 64 * 1024) << "the data was read before it played";
+    platform::Pause(1800);
+    recording = recorder->Take();
+    ExpectHeard(whole, request, WallMs());
+    // The silence would go on for an hour and a half: a server going away ends it.
+    recorder->Stop();
+    server->Stop();
+    for (const Ms deadline = WallMs() + 2000; platform::sound().Playing() && WallMs() < deadline;)
+        platform::Pause(20);
+    EXPECT_FALSE(platform::sound().Playing());
+    ASSERT_EQ(server->Start(), "");
+    ASSERT_EQ(recorder->Start(server->Address()), "") << server->Log().toStdString();
+}
+
+// A stalled server is given up on; until its connection is done with, sounds are dropped rather than
+// queued up in it, and the one given up on is not heard once the server goes on.
+TEST_F(RealSoundTest, SoundsGivenUpOnInAStalledServerAreNotHeardLater) {
+    server->Freeze();
+    EXPECT_TRUE(PlaySoundFile(Wav("moveit")));
+    for (const Ms deadline = WallMs() + platform::WaveDurationMs(Wav("moveit")) + 3000;
+         platform::sound().Playing() && WallMs() < deadline;)
+        platform::Pause(20);
+    EXPECT_FALSE(platform::sound().Playing());
+    EXPECT_FALSE(PlaySoundFile(Wav("undo")));
+    EXPECT_FALSE(PlaySoundFile(Wav("33d")));
+    server->Thaw();
+    platform::Pause(1000);
+    recording = recorder->Take();
+    EXPECT_GT(recording.samples.size(), std::size_t(Rate));
+    EXPECT_LT(PeakOf(recording.samples), ReadWave(Wav("moveit")).threshold) << "a stale sound was heard";
+    // Played to again once the connection given up on is done with.
+    recorder->Stop();
+    ASSERT_EQ(recorder->Start(server->Address()), "") << server->Log().toStdString();
+    const Ms back = PlayAndPause("undo", 150);
+    recording = recorder->Take();
+    ExpectHeard(Wav("undo"), back, WallMs());
 }
