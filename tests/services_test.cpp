@@ -209,19 +209,28 @@ TEST(DiceColors, LookupsByNameAndBase) {
     EXPECT_EQ(StartupTrayColor(124), 0xC0u);      // "Clocks" starts dark red
     EXPECT_EQ(StartupTrayColor(118), 0x800000u);  // "Pablo" navy
     EXPECT_EQ(StartupTrayColor(150), 0u);
-    // Every offered colour has 48 x 48 faces; the ones not offered are the small ones. Outside
-    // the rounded die each face shows the tray colour, so no square edge stands out on the tray.
+    // Every offered colour has 48 x 48 faces; the ones not offered are the small ones. Outside the
+    // rounded die each face is clear, so a die shows no square edge on any tray its colour is laid
+    // on: the one the list previews, the one at start-up, the one while the options panel opens.
     for (const DiceColor& colour : DiceColorTable()) {
         const QPixmap face = platform::LoadResBitmap(colour.base + 1);
         ASSERT_FALSE(face.isNull()) << colour.name;
         EXPECT_EQ(colour.listPlace >= 0, face.width() == 48 && face.height() == 48) << colour.name;
-        const QRgb tray = ColorFromNumber(colour.previewBack).rgb();
+        QList<quint32> trays{colour.previewBack};
+        if (StartupTrayColor(colour.base) != 0) trays << StartupTrayColor(colour.base);
+        if (colour.openingBack != 0) trays << colour.openingBack;
         for (int f = 1; f <= 6; ++f) {
-            const QImage image = platform::LoadResBitmap(colour.base + f).toImage();
-            const int right = image.width() - 1, bottom = image.height() - 1;
-            for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-                EXPECT_EQ(image.pixel(corner), tray) << colour.name << " face " << f << " at " << corner.x() << ","
-                                                     << corner.y();
+            for (const quint32 tray : trays) {
+                platform::PictureBox box;
+                box.resize(platform::LoadResBitmap(colour.base + f).size());
+                box.SetBackColor(ColorFromNumber(tray));
+                box.SetPicture(platform::LoadResBitmap(colour.base + f));
+                const QImage shown = box.grab().toImage();
+                const int right = shown.width() - 1, bottom = shown.height() - 1;
+                for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+                    EXPECT_EQ(shown.pixel(corner), ColorFromNumber(tray).rgb())
+                        << colour.name << " face " << f << " at " << corner.x() << "," << corner.y();
+            }
         }
     }
 }

@@ -73,7 +73,7 @@ def inset_pip(c, x, y, r, col, body_col, depth=0.45):
 
 
 def new48(back):
-    return Canvas(48, 48, back)
+    return Canvas(48, 48, back, alpha=0.0)
 
 
 # ---------------------------------------------------------------- the colours
@@ -352,7 +352,7 @@ def quantize16(c):
 
 
 def green(f, back):
-    c = Canvas(29, 31, back)
+    c = Canvas(29, 31, back, alpha=0.0)
     c.fill(RoundRect(0, 0, 29, 31, 4), hexcol('#000000'), hard=True)
     c.fill(RoundRect(1, 1, 28, 30, 3), hexcol('#00ff00'), hard=True)     # lit top-left edge
     c.fill(RoundRect(2, 2, 28, 30, 3), hexcol('#000000'), hard=True)     # shade
@@ -365,7 +365,7 @@ def green(f, back):
 
 
 def digi1(f, back):
-    c = Canvas(29, 31, back)
+    c = Canvas(29, 31, back, alpha=0.0)
     c.fill(RoundRect(0, 0, 29, 31, 2), hexcol('#000000'), hard=True)
     c.fill(RoundRect(1, 1, 28, 30, 1), hexcol('#ffffff'), hard=True)
     c.fill(RoundRect(2, 2, 28, 30, 1), hexcol('#808080'), hard=True)
@@ -382,7 +382,7 @@ def digi1(f, back):
 
 
 def keys(f, back):
-    c = Canvas(32, 32, back)
+    c = Canvas(32, 32, back, alpha=0.0)
     c.fill(RoundRect(0, 0, 32, 32, 4), hexcol('#55524c'))
     c.fill(RoundRect(1, 1, 31, 31, 3.5), linear(0, 0, 32, 32, [(0, hexcol('#c9c4b8')), (1, hexcol('#8d887c'))]))
     # the top of the key, narrower than its base, slightly dished
@@ -398,7 +398,7 @@ BALL = {1: '#f6c21c', 2: '#1e4fc8', 3: '#d8231f', 4: '#5d2a8c', 5: '#f0741a', 6:
 
 
 def billiards(f, back):
-    c = Canvas(29, 32, back)  # the ball lies on the tray's own felt
+    c = Canvas(29, 32, back, alpha=0.0)  # the ball lies on the tray's own felt
     cx, cy, r = 14.5, 15.6, 13.9
     c.fill(Ellipse(cx + 1.5, cy + 2.5, r, r * 0.9), hexcol('#07301a'), opacity=0.55, soft=2.5)
     col = hexcol(BALL[f])
@@ -440,7 +440,7 @@ def roman_shapes(n, cx, cy, h):
 
 
 def roman(f, back):
-    c = Canvas(29, 31, back)
+    c = Canvas(29, 31, back, alpha=0.0)
     c.fill(RoundRect(0, 0, 29, 31, 4), hexcol('#6b5630'))
     c.fill(RoundRect(1, 1, 28, 30, 3.3), linear(0, 0, 29, 31, [(0, hexcol('#fff6d8')), (1, hexcol('#cdb27a'))]))
     c.fill(RoundRect(3, 3, 26, 28, 2), lambda x, y: mix(hexcol('#f7ecd0'), hexcol('#e6d4a6'),
@@ -476,8 +476,9 @@ def marker():
     return c
 
 
-# Base, painter and the tray colour that fills the corners outside the rounded die
-# (the back colour the colour list previews), so that no square edge shows.
+# Base, painter and the tray colour the style is drawn for (the back colour the colour list
+# previews). The corners outside the rounded die are left transparent, so that whatever tray
+# the die lies on shows there and no square edge does.
 COLOURS = [
     (100, plain('#2058c8', '#ffffff'), (0, 128, 0)),
     (106, plain('#c81e1e', '#ffffff'), (0, 128, 0)),
@@ -506,7 +507,7 @@ def main():
             continue
         back = tuple(v / 255.0 for v in tray)
         for f in range(1, 7):
-            fn(f, back).save_png(os.path.join(OUT, '%d.png' % (base + f)))
+            fn(f, back).save_png(os.path.join(OUT, '%d.png' % (base + f)), alpha=True)
     if not only:
         divider().save_png(os.path.join(OUT, '198.png'))
         marker().save_png(os.path.join(OUT, '199.png'), alpha=True)
