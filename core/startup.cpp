@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/folders.h"
 #include "platform/keys.h"
+#include "platform/placement.h"
 #include "platform/random.h"
 #include "platform/regular_file.h"
 #include "platform/resources.h"
@@ -85,6 +86,7 @@ void Main() {
     platform::Randomize(unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     OptionsOpen = false;
     platform::InstallKeyTracker();
+    platform::KeepModalWindowsShown();
 
     WinDir = platform::ConfigFolder();
     TempDir = GetTempFolder();

@@ -1,6 +1,7 @@
 #include "platform/placement.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,6 +12,24 @@ QMargins ownMargins(const QWidget* window) {
     const QWindow* handle = window->windowHandle();
     return handle && window->testAttribute(Qt::WA_WState_Created) ? handle->frameMargins() : QMargins();
 }
+
+class ModalWindowKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = event->type() == QEvent::WindowStateChange ? qobject_cast<QWidget*>(watched) : nullptr;
+        if (window && window->isWindow() && window->isModal() && window->isMinimized()) {
+            QMetaObject::invokeMethod(
+                window,
+                [window] {
+                    window->showNormal();
+                    window->activateWindow();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -33,6 +52,13 @@ void MoveOuter(QWidget* window, const QPoint& topLeft) {
     window->winId();
     const QMargins frame = FrameMargins(window);
     window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+void KeepModalWindowsShown() {
+    static ModalWindowKeeper* keeper = nullptr;
+    if (keeper || !QCoreApplication::instance()) return;
+    keeper = new ModalWindowKeeper(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(keeper);
 }
 
 }  // namespace platform

@@ -19,4 +19,9 @@ QRect OuterRect(const QWidget* window);
 // Puts the window's outer top-left corner at the point, whether it is on the screen yet or not.
 void MoveOuter(QWidget* window, const QPoint& topLeft);
 
+// Once, after the application object exists: a modal window that the window manager minimises
+// (some offer the button though the window asks for none) comes straight back, for with it out of
+// sight every other window waits on it.
+void KeepModalWindowsShown();
+
 }  // namespace platform

@@ -44,6 +44,20 @@ sleep 1  # let the first frame reach the screen before the picture is taken
 import -display "$display" -window root "$shots/main_window.png" || { echo "no screenshot"; exit 1; }
 echo "screenshot: $shots/main_window.png"
 [ -f "$work/config/OrvaneDravik3.ini" ] || { echo "the settings file was not written"; exit 1; }
+
+# The first start shows the modal welcome window. Openbox offers minimise on it; minimised, the
+# table would wait on a window out of sight, so it must come straight back.
+welcome=$(xdotool search --name '^How to Dravik$' 2>/dev/null | head -1)
+[ -n "$welcome" ] || { echo "the welcome window did not appear"; exit 1; }
+xdotool windowminimize "$welcome"
+sleep 1  # the window manager has taken it down by now; a window that stays down fails below
+shown=
+for _ in $(seq 30); do
+    sleep 0.1
+    if xwininfo -id "$welcome" 2>/dev/null | grep -q 'IsViewable'; then shown=yes; break; fi
+done
+[ -n "$shown" ] || { echo "the minimised welcome window stayed out of sight"; exit 1; }
+echo "ok    the minimised welcome window came back"
 kill $game 2>/dev/null
 wait $game 2>/dev/null
 

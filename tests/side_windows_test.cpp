@@ -13,6 +13,7 @@
 #include "core/pushbutton.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "support/fixtures.h"
 #include "table/frmMain.h"
@@ -396,6 +397,19 @@ TEST_F(SideWindowsTest, SideWindowsShowTheirTitlesSizesAndTexts) {
         else EXPECT_EQ(c.window->windowTitle(), c.title);
         EXPECT_EQ(c.window->size(), QSize(platform::Px(c.twips.width()), platform::Px(c.twips.height())));
         for (const auto& [control, text] : c.texts) EXPECT_EQ(shownText(control), text);
+    }
+}
+
+// A window manager may offer minimise on a modal window that asks for none; minimised, it would leave
+// every other window waiting on it out of sight. It comes straight back; a modeless one stays down.
+TEST_F(SideWindowsTest, MinimisedModalWindowsComeStraightBack) {
+    for (const bool modal : {true, false}) {
+        QDialog window;
+        window.setModal(modal);
+        window.show();
+        window.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.isMinimized(), !modal) << (modal ? "modal" : "modeless");
     }
 }
 
