@@ -12,5 +12,6 @@ bool SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 // Removes the temporary files that saves of these files leave behind when the program is killed in
 // the middle ("name.XXXXXX", six random letters of both cases, beside the file), when last written
-// before the moment given. Nothing else is touched, nor a name whose letters read as a word. Returns how many were removed.
+// before the moment given. Nothing else is touched, nor a name whose letters read as a word.
+// Returns how many were removed.
 int RemoveSaveLeftovers(const QStringList& files, const QDateTime& before);

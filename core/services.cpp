@@ -9,7 +9,6 @@
 #include "platform/keys.h"
 #include "platform/process.h"
 #include "platform/random.h"
-#include "platform/regular_file.h"
 #include "platform/sound.h"
 #include "table/frmMain.h"
 
@@ -20,10 +19,7 @@ void ShowStatus(const QString& Text) {
     status->repaint();
 }
 
-bool PlaySoundFile(const QString& FileName) {
-    // A pipe or a device would block the reading of its header.
-    return platform::IsReadableRegularFile(FileName) && platform::sound().Play(FileName);
-}
+bool PlaySoundFile(const QString& FileName) { return platform::sound().Play(FileName); }
 
 Integer RollDie(Byte Sides) {
     Integer value = 0;

@@ -55,21 +55,26 @@ bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
-// A key or section name as the file may spell it: around blanks, in any case. Plain ASCII is compared
-// as bytes, so that a scan of a huge file makes no text of its lines.
+// A key's or section's name as the file spells it (blanks around it dropped), folded to one case.
+// Plain ASCII makes no text on the way, so that a scan of a huge file stays quick.
+QString foldedName(QByteArrayView raw) {
+    const QByteArrayView bytes = raw.trimmed();
+    return (isAscii(bytes) ? QString::fromLatin1(bytes) : fromUtf8(raw).trimmed()).toCaseFolded();
+}
+
+// A key or section name as the file may spell it: around blanks, in any case.
 class Name {
 public:
-    explicit Name(const QString& name) : text_(name), bytes_(name.toUtf8()), ascii_(isAscii(bytes_)) {}
+    explicit Name(const QString& name) : folded_(name.toCaseFolded()), bytes_(name.toUtf8()) {}
     bool SpelledBy(QByteArrayView raw) const {
         const QByteArrayView bytes = raw.trimmed();
-        if (ascii_ && isAscii(bytes)) return bytes.compare(bytes_, Qt::CaseInsensitive) == 0;
-        return fromUtf8(raw).trimmed().compare(text_, Qt::CaseInsensitive) == 0;
+        if (isAscii(bytes_) && isAscii(bytes)) return bytes.compare(bytes_, Qt::CaseInsensitive) == 0;
+        return foldedName(raw) == folded_;
     }
 
 private:
-    QString text_;
+    QString folded_;
     QByteArray bytes_;
-    bool ascii_;
 };
 
 // For a "[Name]" line, whether it names the section; nothing for any other line.
@@ -84,12 +89,6 @@ std::optional<bool> sectionLine(QByteArrayView line, const Name& section) {
 qsizetype valueStart(QByteArrayView line, const Name& key) {
     const qsizetype equals = line.indexOf('=');
     return equals >= 0 && key.SpelledBy(line.first(equals)) ? equals : -1;
-}
-
-// A key's name as the file spells it, folded to one case.
-QString foldedName(QByteArrayView raw) {
-    const QByteArrayView bytes = raw.trimmed();
-    return (isAscii(bytes) ? QString::fromLatin1(bytes) : fromUtf8(raw).trimmed()).toCaseFolded();
 }
 
 // The first value of every key in the lines of the section (in all of its parts), by folded name.

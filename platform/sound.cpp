@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <atomic>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <thread>
 
 #include "platform/clock.h"
+#include "platform/regular_file.h"
 
 namespace platform {
 namespace {
@@ -66,7 +66,7 @@ bool PlayableRate(const WaveFormat& wave) { return wave.sampleRate >= 1000 && wa
 }  // namespace
 
 int WaveDurationMs(const QString& path) {
-    if (!QFileInfo(path).isFile()) return -1;  // a pipe or device would block the read
+    if (!IsReadableRegularFile(path)) return -1;  // a pipe or device would block the read
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const std::optional<WaveFormat> wave = ReadWaveFormat(file);

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-#include "core/files.h"
 #include "core/highscore_file.h"
 #include "core/numeric.h"
 #include "core/pushbutton.h"
