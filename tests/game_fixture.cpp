@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QtEndian>
 
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
+#include "support/wave_file.h"
 #include "table/frmMain.h"
 #include "windows/frmCongrats.h"
 #include "windows/frmNewGame.h"
@@ -36,35 +36,9 @@ void GameTest::SetUp() {
 }
 
 QString GameTest::WriteWave(const QString& name, int milliseconds) {
-    const quint32 rate = 8000;
-    const quint32 bytes = rate * quint32(milliseconds) / 1000;
-    QByteArray data;
-    auto put32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        data.append(b, 4);
-    };
-    auto put16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        data.append(b, 2);
-    };
-    data.append("RIFF", 4);
-    put32(36 + bytes);
-    data.append("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate);
-    put16(1);
-    put16(8);
-    data.append("data", 4);
-    put32(bytes);
-    data.append(QByteArray(int(bytes), '\x80'));
     const QString path = root.path() + "/" + name;
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(data);
+    if (file.open(QIODevice::WriteOnly)) file.write(WaveBytes(MonoPcm(8000, 8), QByteArray(8 * milliseconds, '\x80')));
     return path;
 }
 

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtEndian>
 #include <sys/stat.h>
 
 #include "core/numeric.h"
@@ -13,27 +12,18 @@
 #include "platform/resources.h"
 #include "platform/sound.h"
 #include "support/fixtures.h"
+#include "support/wave_file.h"
 #include "table/dice_colors.h"
 #include "table/frmMain.h"
 #include "platform/controls.h"
 
 namespace {
 
-// A mono 16-bit WAV of the given length.
+// A silent mono 16-bit WAV of the given length.
 void writeWave(const QString& path, int milliseconds) {
-    const quint32 rate = 22050, bytes = rate * 2 * quint32(milliseconds) / 1000;
-    QByteArray data("RIFF");
-    auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
-    auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
-    put32(36 + bytes);
-    data.append("WAVEfmt ");
-    put32(16); put16(1); put16(1); put32(rate); put32(rate * 2); put16(2); put16(16);
-    data.append("data");
-    put32(bytes);
-    data.append(QByteArray(int(bytes), '\0'));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
+    file.write(WaveBytes(MonoPcm(22050, 16), QByteArray(22050 * 2 * milliseconds / 1000, '\0')));
 }
 
 }  // namespace
@@ -129,18 +119,9 @@ TEST_F(PlatformTest, WaveLengthsOfOddHeaders) {
         {"coded, byte rate of 1, streamed", 2, 1, 22050, 1, 1024, 4, streamed, 4410, 4410000},
     };
     for (const Case& c : cases) {
-        QByteArray data("RIFF");
-        auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
-        auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
-        put32(c.declared == streamed ? streamed : 36 + c.declared);
-        data.append("WAVEfmt ");
-        put32(16); put16(c.tag); put16(c.channels); put32(c.rate);
-        put32(c.byteRate); put16(c.blockAlign); put16(c.bits);
-        if (c.present >= 0) {
-            data.append("data");
-            put32(c.declared);
-            data.append(QByteArray(c.present, '\x10'));
-        }
+        const WaveFormatChunk format{c.tag, c.channels, c.rate, c.byteRate, c.blockAlign, c.bits};
+        QByteArray data = WaveBytes(format, QByteArray(qMax(c.present, 0), '\x10'), c.declared);
+        if (c.present < 0) data.truncate(36);  // up to the data chunk
         const QString path = TempDir_() + "odd.wav";
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -29,6 +29,7 @@
 #include "core/services.h"
 #include "core/state.h"
 #include "platform/sound.h"
+#include "support/wave_file.h"
 #include "table/frmMain.h"
 #include "turn_fixture.h"
 
@@ -204,17 +205,14 @@ Wave ReadWave(const QString& path) {
 
 // A 16-bit mono WAV file at the recording's rate; `declared` for the sizes in its header.
 void WriteWave(const QString& path, const std::vector<qint16>& samples, quint32 declared) {
-    QByteArray data("RIFF");
-    const auto put32 = [&data](quint32 v) { char b[4]; qToLittleEndian(v, b); data.append(b, 4); };
-    const auto put16 = [&data](quint16 v) { char b[2]; qToLittleEndian(v, b); data.append(b, 2); };
-    put32(declared == 0xFFFFFFFF ? declared : 36 + declared);
-    data.append("WAVEfmt ");
-    put32(16), put16(1), put16(1), put32(Rate), put32(Rate * 2), put16(2), put16(16);
-    data.append("data");
-    put32(declared);
-    for (qint16 v : samples) put16(quint16(v));
+    QByteArray data;
+    for (qint16 v : samples) {
+        char b[2];
+        qToLittleEndian(v, b);
+        data.append(b, 2);
+    }
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(data);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(WaveBytes(MonoPcm(Rate, 16), data, declared));
 }
 
 // Resident memory of this process in KiB.

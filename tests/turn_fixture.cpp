@@ -1,6 +1,5 @@
 #include "turn_fixture.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QTest>
 
@@ -8,6 +7,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/resources.h"
+#include "support/wave_file.h"
 #include "table/frmMain.h"
 
 QStringList StatusTimeline::Entries(int skipPauseMs) const {
@@ -51,16 +51,7 @@ void TurnTest::SetUp() {
     SoundOff = false;
     ComputerSpeed = 0;
 
-    QByteArray wave;  // 8 kHz, 8-bit mono, 1 ms
-    QDataStream out(&wave, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(44);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000);
-    out << quint16(1) << quint16(8);
-    out.writeRawData("data", 4);
-    out << quint32(8) << quint64(0x8080808080808080);
+    const QByteArray wave = WaveBytes(MonoPcm(8000, 8), QByteArray(8, '\x80'));  // 1 ms
     const std::vector<std::pair<QString*, QString>> sounds{
         {&SndDravik, "dravik"}, {&SndOneDie, "onedie"}, {&SndMultiDie, "multidie"}, {&SndMoveDie, "movedie"},
         {&SndUndo, "undo"},     {&SndPassem1, "pass1"}, {&SndPassem2, "pass2"},     {&SndGameOver, "over"}};
