@@ -5,16 +5,14 @@
 set -u
 program=$1
 work=$(mktemp -d)
-game=
+game= server=
 trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/support/xvfb.sh"
+start_xvfb "$work" || exit 1
+export XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
 mkdir -p "$work/config"
 printf '[Info]\nShowWelcomeMessage=0\n' >"$work/config/OrvaneDravik3.ini"
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() {
     echo "$1"

@@ -10,14 +10,12 @@ shots=$2
 check=${3:-}
 mkdir -p "$shots"
 work=$(mktemp -d)
-game= manager=
+game= manager= server=
 trap 'kill $game $manager $server 2>/dev/null; rm -rf "$work"' EXIT
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/support/xvfb.sh"
+start_xvfb "$work" || exit 1
+export XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
 
 command -v openbox >/dev/null || { echo "openbox is not installed (scripts/setup installs it)"; exit 1; }
 HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
@@ -41,7 +39,7 @@ if [ -z "$found" ]; then
     exit 1
 fi
 sleep 1  # let the first frame reach the screen before the picture is taken
-import -display "$display" -window root "$shots/main_window.png" || { echo "no screenshot"; exit 1; }
+import -display "$DISPLAY" -window root "$shots/main_window.png" || { echo "no screenshot"; exit 1; }
 echo "screenshot: $shots/main_window.png"
 [ -f "$work/config/OrvaneDravik3.ini" ] || { echo "the settings file was not written"; exit 1; }
 
