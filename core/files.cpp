@@ -1,7 +1,12 @@
 #include "core/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 #include "platform/folders.h"
 #include "platform/resources.h"
@@ -21,15 +26,28 @@ bool FileExists(const QString& path) {
 }
 
 qint32 WriteFileBytes(const QString& fileName, const QByteArray& data) {
-    // Only a regular file is replaced: opening a pipe to write waits for a reader.
-    const QFileInfo target(fileName);
-    if (fileName.isEmpty() || (target.exists() && !target.isFile())) return ErrPathFileAccess;
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied : ErrPathFileAccess;
-    const bool written = file.write(data) == data.size();
+    if (fileName.isEmpty()) return ErrPathFileAccess;
+    const QByteArray name = QFile::encodeName(fileName);
+    const auto failure = [] {
+        return errno == EACCES || errno == EPERM ? ErrPermissionDenied : ErrPathFileAccess;
+    };
+    // Only the player's own file or link is replaced, and it is removed first: a link is never
+    // followed, nor a file linked to another name written into. Another user's file, a folder, a
+    // pipe or a device stays as it is.
+    struct stat there;
+    if (::lstat(name.constData(), &there) == 0) {
+        if (there.st_uid != ::geteuid() || !(S_ISREG(there.st_mode) || S_ISLNK(there.st_mode)))
+            return ErrPermissionDenied;
+        if (::unlink(name.constData()) != 0) return failure();
+    }
+    // A new file: O_EXCL refuses whatever may have been put at the name meanwhile.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return failure();
+    QFile file;
+    const bool written = file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
+                         file.write(data) == data.size() && file.flush();
     file.close();
-    return written && file.error() == QFileDevice::NoError ? 0 : ErrDeviceIo;
+    return written ? 0 : ErrDeviceIo;
 }
 
 qint32 ExtractResource(int resId, const QString& resType, const QString& fileName) {

@@ -19,8 +19,8 @@ constexpr qint32 ErrPermissionDenied = 70;
 constexpr qint32 ErrPathFileAccess = 75;
 constexpr qint32 ErrDeviceIo = 57;
 
-// Writes the bytes to fileName, replacing a regular file (a folder, pipe or device there is an error):
-// 0 on success, otherwise one of the error numbers.
+// Writes the bytes to a new file at fileName, in place of the player's own file or link there; anything
+// else at the name (another user's, a folder, a pipe) is an error. 0 on success, else an error number.
 qint32 WriteFileBytes(const QString& fileName, const QByteArray& data);
 
 // Writes the raw bytes of the embedded resource of that type and id to fileName, replacing the file.

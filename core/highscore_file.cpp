@@ -1,6 +1,7 @@
 #include "core/highscore_file.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -85,9 +86,17 @@ QStringList recoveredEntries(const QByteArray& bytes) {
     return best;
 }
 
-// Copies the file beside itself under a dated name, never over an earlier copy.
-bool keepCopy(const QString& path) {
-    const QString stem = QFileInfo(path).absolutePath() + QStringLiteral("/highscores-damaged-") +
+// Copies the file's bytes beside it under a dated name, never over an earlier copy. Bytes that an
+// earlier copy holds already (a file that could not be rewritten) are not copied again.
+bool keepCopy(const QString& path, const QByteArray& bytes) {
+    const QDir folder = QFileInfo(path).absoluteDir();
+    for (const QFileInfo& copy :
+         folder.entryInfoList({QStringLiteral("highscores-damaged-*.dat")}, QDir::Files | QDir::NoSymLinks)) {
+        QFile earlier(copy.filePath());
+        if (copy.size() == bytes.size() && earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes)
+            return true;
+    }
+    const QString stem = folder.filePath(QStringLiteral("highscores-damaged-")) +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 1; n <= 100; ++n) {
         const QString copy = stem + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
@@ -110,9 +119,9 @@ QString HighScoreFilePath() { return platform::ProgramFolder() + QStringLiteral(
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }
 
-void ResetHighScores() {
+bool ResetHighScores() {
     QString plain = BuiltInText;
-    writeText(plain.replace(u'|', LineEnd));
+    return writeText(plain.replace(u'|', LineEnd));
 }
 
 bool WriteHighScoreFile(const QStringList& twentyEntries) {
@@ -140,6 +149,6 @@ QStringList ReadHighScoreFile() {
     // Damaged: nothing a player earned is lost. The old bytes stay in a copy before the file is
     // rewritten in its own form.
     const QStringList entries = recoveredEntries(bytes);
-    if (bytes.isEmpty() || keepCopy(path)) WriteHighScoreFile(entries);
+    if (bytes.isEmpty() || keepCopy(path, bytes)) WriteHighScoreFile(entries);
     return entries;
 }

@@ -15,8 +15,8 @@ QString HighScoreFilePath();
 // The twenty built-in entries: ten single-turn entries, then ten margin entries.
 QStringList BuiltInHighScores();
 
-// Replaces the file with the built-in lists.
-void ResetHighScores();
+// Replaces the file with the built-in lists; false when the file cannot be written (it then stays).
+bool ResetHighScores();
 
 // Replaces the file with these twenty entries; false when the count is not twenty or the file cannot
 // be written (the old file then stays). CR and LF are left out of the entries.

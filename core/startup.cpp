@@ -1,13 +1,10 @@
 #include "core/startup.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QTime>
 
 #include "core/files.h"
-#include "core/highscore_file.h"
 #include "core/numeric.h"
-#include "core/safe_save.h"
 #include "core/settings_store.h"
 #include "core/state.h"
 #include "platform/controls.h"
@@ -81,7 +78,6 @@ QString writtenValue(const QString& key, const QString& meant) {
 }  // namespace
 
 void Main() {
-    const QDateTime started = QDateTime::currentDateTime();
     Quitting = false;
     platform::Randomize(unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     OptionsOpen = false;
@@ -105,8 +101,6 @@ void Main() {
 
     IniFile = WinDir + QStringLiteral("OrvaneDravik3.ini");
     Settings().Open(IniFile, QStringLiteral("Info"));
-    // Saves of an earlier run that was killed half-way leave their temporary files behind.
-    RemoveSaveLeftovers({IniFile, HighScoreFilePath()}, started);
 
     SndDravik = soundOrDefault("DravikSound", "bust.wav");
     SndOneDie = soundOrDefault("OneDieSound", "11d.wav");

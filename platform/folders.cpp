@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace platform {
 namespace {
@@ -22,7 +23,10 @@ QString ConfigFolder() {
 
 QString TempFolder() {
     if (!overriddenTemp.isEmpty()) return withSlash(overriddenTemp);
-    return withSlash(QDir::tempPath());
+    // Qt gives an empty path when TMPDIR names no folder; then, and when it cannot be written, the
+    // system's own serves. Never the working folder.
+    const QFileInfo temp(QDir::tempPath());
+    return withSlash(temp.isDir() && temp.isWritable() ? temp.filePath() : QStringLiteral("/tmp"));
 }
 
 QString ProgramFolder() {

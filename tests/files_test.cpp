@@ -48,3 +48,11 @@ TEST(FilesTest, WritingResourceBytesReplacesTheFileOrGivesAnErrorNumber) {
     EXPECT_EQ(ExtractResource(101, "CUSTOM", target), 0);
     EXPECT_EQ(QFileInfo(target).size(), platform::LoadResData("CUSTOM", 101).size());
 }
+
+// TMPDIR naming no folder must not send the media files into the working folder.
+TEST(FilesTest, TemporaryFolderFallsBackToTheSystemsOwn) {
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/no/such/folder");
+    EXPECT_EQ(GetTempFolder(), "/tmp/");
+    qputenv("TMPDIR", tmpdir);
+}

@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
-
 #include <memory>
+#include <optional>
 
 #include "core/highscore_file.h"
 #include "core/pushbutton.h"
@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "platform/controls.h"
 #include "support/fixtures.h"
+#include "support/odd_files.h"
 #include "table/frmMain.h"
 #include "windows/frmHighRollers.h"
 #include "windows/frmViewHRListYN.h"
@@ -107,11 +108,17 @@ TEST_F(HighRollersTest, MissingOrDamagedFileIsShownAsTheGameReadsIt) {
 
 // Reset asks first; No changes nothing, Yes brings back the built-in lists everywhere.
 TEST_F(HighRollersTest, ResetAsksThenRestoresTheBuiltInLists) {
-    const struct { platform::Answer answer; bool reset; } cases[] = {
-        {platform::Answer::No, false}, {platform::Answer::Yes, true}};
+    const struct {
+        platform::Answer answer;
+        bool writable, reset;
+    } cases[] = {{platform::Answer::No, true, false},
+                 {platform::Answer::Yes, true, true},
+                 {platform::Answer::Yes, false, false}};
     for (const auto& c : cases) {
         const QStringList custom = Lists({"Ann"});
         ASSERT_TRUE(WriteHighScoreFile(custom));
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!c.writable) ASSERT_TRUE(readOnly.emplace(HighScoreFilePath()).Ok());
         form().LoadHighScores();
         const QByteArray customBytes = FileBytes();
         frmHighRollers window;
@@ -119,7 +126,11 @@ TEST_F(HighRollersTest, ResetAsksThenRestoresTheBuiltInLists) {
         dialogs.shown.clear();
         dialogs.answers = {c.answer};
         QTest::mouseClick(window.lblReset, Qt::LeftButton);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
+        ASSERT_EQ(dialogs.shown.size(), c.writable ? 1u : 2u);
+        if (!c.writable)
+            EXPECT_EQ(dialogs.shown[1].text, "The high score lists could not be reset in\n" +
+                                                 HighScoreFilePath() +
+                                                 "\n\nThe file keeps the lists it had.");
         EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to reset the high score lists?");
         EXPECT_EQ(dialogs.shown[0].title, "Reset Lists?");
         EXPECT_EQ(dialogs.shown[0].buttons, platform::Buttons::YesNo);

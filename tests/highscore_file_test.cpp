@@ -7,6 +7,7 @@
 
 #include "core/highscore_file.h"
 #include "platform/folders.h"
+#include "support/odd_files.h"
 
 namespace {
 
@@ -131,6 +132,16 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     }
     for (const QString& name : folder.entryList(copyNames)) QFile::remove(folder.filePath(name));
 
+    // A damaged file that cannot be rewritten is copied once, however often it is read.
+    putFile(binary);
+    {
+        ReadOnlyFolder readOnly(HighScoreFilePath());
+        for (int read = 0; read < 3; ++read) EXPECT_EQ(ReadHighScoreFile(), builtIn);
+        EXPECT_EQ(folder.entryList(copyNames).size(), 1);
+        EXPECT_EQ(fileBytes(), binary);
+    }
+    for (const QString& name : folder.entryList(copyNames)) QFile::remove(folder.filePath(name));
+
     QFile::remove(HighScoreFilePath());
     ResetHighScores();
     const QByteArray rebuilt = fileBytes();
@@ -142,4 +153,24 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     platform::OverrideFolders(dir.path(), dir.path(), dir.filePath("missing/folder"));
     EXPECT_FALSE(WriteHighScoreFile(builtIn));
     EXPECT_EQ(ReadHighScoreFile(), builtIn);
+}
+
+// A shared install: the program folder takes no new file, but the high-score file is the players' to
+// write. Saves go into the file itself.
+TEST_F(HighScoreFileTest, AFileThePlayerMayWriteInAFolderTheyMayNotIsSavedInPlace) {
+    ResetHighScores();
+    const auto permit = [](const QString& path, int everyone) {  // for owner, group and others alike
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions::fromInt(everyone * 0x1111)));
+    };
+    permit(dir.path(), QFile::ReadOther | QFile::ExeOther);
+    permit(HighScoreFilePath(), QFile::ReadOther | QFile::WriteOther);
+    QStringList lists = BuiltInHighScores();
+    lists[0] = "Ann¤1600";
+    {
+        AsAnotherUser player;
+        EXPECT_TRUE(WriteHighScoreFile(lists));
+        EXPECT_EQ(ReadHighScoreFile(), lists);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"highscores.dat"});
+    permit(dir.path(), QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }

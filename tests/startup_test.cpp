@@ -1,4 +1,8 @@
 // Start-up: media files, settings with their defaults and validation, the main window.
+#include "core/startup.h"
+
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -12,7 +16,6 @@
 
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
-#include "core/startup.h"
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/folders.h"
@@ -243,8 +246,8 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
 // there, one message says so and where, and the labels stay readable on the bare table; a copy
 // already in place (another user's, say) is used without a word.
 TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable) {
-    const QString plainFile = root.path() + "/plain";
-    ASSERT_TRUE(MakePlainFile(plainFile));
+    const QString plainFile = root.path() + "/plain", victim = root.path() + "/player's own";
+    ASSERT_TRUE(MakePlainFile(plainFile) && MakePlainFile(victim));
     std::unique_ptr<ReadOnlyFolder> readOnly;
     std::unique_ptr<PipeWatchdog> watchdog;
     struct Case {
@@ -277,6 +280,21 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
              return QString();
          },
          true, true},
+        // Links and a hard link to a file of the player's where media go: never written through.
+        {"another user's link where a sound goes", root.path() + "/t5/",
+         [&](const QString& temp) {
+             if (!QFile::link(victim, temp + "11d.wav")) return QStringLiteral("no link");
+             const bool given = ::lchown(QFile::encodeName(temp + "11d.wav"), AsAnotherUser::Id, 0) == 0;
+             return given ? QString() : QStringLiteral("only root can give a link to another user");
+         },
+         true, true},
+        {"the player's own link and a hard link", root.path() + "/t6/",
+         [&](const QString& temp) {
+             const bool made =
+                 QFile::link(victim, temp + "11d.wav") && QFile(victim).link(temp + "2ovdsk9.jpg");
+             return made ? QString() : QStringLiteral("no links");
+         },
+         false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -309,6 +327,7 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         EXPECT_EQ(ReadSetting("Background"), c.temp + "2ovdsk9.jpg");
         EXPECT_EQ(ReadSetting("TextColor"), "16777088");
         EXPECT_EQ(platform::WaveDurationMs(SndGameOver) > 0, c.picture);
+        EXPECT_EQ(QFileInfo(victim).size(), 0);
         UnloadMainForm();
         readOnly.reset();
         if (watchdog) EXPECT_FALSE(watchdog->Finish()) << "start-up waited on a pipe";
@@ -316,37 +335,17 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
     }
 }
 
-// A save killed half-way in an earlier run leaves its temporary file ("name.XXXXXX") beside the
-// settings or high-score file; a start clears those, and nothing else.
-TEST_F(StartupTest, LeftoversOfKilledSavesAreRemoved) {
-    const QDateTime earlier = QDateTime::currentDateTime().addSecs(-3600);
-    const QDateTime later = QDateTime::currentDateTime().addSecs(3600);
-    const struct { QString path; QDateTime written; bool removed; } files[] = {
-        {IniPath() + ".kTzqWb", earlier, true},
-        {ProgramDir() + "highscores.dat.AbCdEf", earlier, true},
-        {IniPath() + ".zZzZzZ", later, false},  // written since the start: not a leftover
-        {IniPath() + ".bak", earlier, false},
-        {IniPath() + ".backup", earlier, false},  // the player's own copies
-        {IniPath() + ".Backup", earlier, false},
-        {ProgramDir() + "highscores.dat.BEFORE", earlier, false},
-        {IniPath() + ".abc123", earlier, false},
-        {IniPath() + ".abcdefg", earlier, false},
-        {ConfigDir() + "orvanedravik3.ini.aBcDeF", earlier, false},
-        {ConfigDir() + "other.ini.aBcDeF", earlier, false},
-        {ProgramDir() + "highscores-damaged-20261207-081500.dat", earlier, false},
-    };
-    for (const auto& f : files) {
-        QFile file(f.path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
-        file.write("[Info]\n");
-        ASSERT_TRUE(file.flush());
-        ASSERT_TRUE(file.setFileTime(f.written, QFileDevice::FileModificationTime));
+// Files named like the settings or high-score file are the player's copies as much as leftovers of a
+// killed save: a start removes none of them.
+TEST_F(StartupTest, CopiesBesideTheSettingsAndHighScoreFilesStay) {
+    const QString files[] = {IniPath() + ".kTzqWb", IniPath() + ".BackUp", IniPath() + ".myCopy",
+                             ProgramDir() + "highscores.dat.OldTop", ProgramDir() + "highscores.dat.AbCdEf"};
+    for (const QString& path : files) {
+        QFile file(path);
+        ASSERT_TRUE(
+            file.open(QIODevice::WriteOnly) &&
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
-    ASSERT_TRUE(QDir().mkpath(IniPath() + ".FoLdEr"));
-    ASSERT_TRUE(QFile::link(ConfigDir() + "other.ini.aBcDeF", IniPath() + ".LiNkEd"));
-
     Main();
-    for (const auto& f : files) EXPECT_EQ(QFile::exists(f.path), !f.removed) << f.path.toStdString();
-    EXPECT_TRUE(QFileInfo(IniPath() + ".FoLdEr").isDir());
-    EXPECT_TRUE(QFileInfo(IniPath() + ".LiNkEd").isSymLink());
+    for (const QString& path : files) EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
 }

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
 
 // Makes a named pipe; false when it cannot.
 bool MakePipe(const QString& path);
@@ -32,7 +34,7 @@ private:
     std::thread thread_;
 };
 
-// A folder made read-only for real: a read-only bind mount when running as root (root ignores
+// A folder or file made read-only for real: a read-only bind mount when running as root (root ignores
 // permission bits), its permission bits otherwise. Undone when it goes.
 class ReadOnlyFolder {
 public:
@@ -45,4 +47,14 @@ private:
     QString path_;
     QString reason_;
     bool mounted_ = false;
+};
+
+// Another user for permission checks: a test run as root acts as "nobody" while this lives (root ignores
+// permission bits); any other user stays as it is.
+struct AsAnotherUser {
+    static constexpr unsigned Id = 65534;
+    const bool switched = ::geteuid() == 0 && ::setegid(Id) == 0 && ::seteuid(Id) == 0;
+    ~AsAnotherUser() {
+        if (switched && (::seteuid(0) != 0 || ::setegid(0) != 0)) std::abort();
+    }
 };
