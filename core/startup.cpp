@@ -43,9 +43,10 @@ bool writeMediaFiles() {
     for (const MediaFile& file : mediaFiles()) {
         const QString path = TempDir + file.name;
         if (ExtractResource(file.resource, QStringLiteral("CUSTOM"), path) == 0) continue;
+        const QByteArray builtIn = platform::LoadResData(QStringLiteral("CUSTOM"), file.resource);
         QFile copy(path);
-        const bool same = platform::IsReadableRegularFile(path) && copy.open(QIODevice::ReadOnly) &&
-                          copy.readAll() == platform::LoadResData(QStringLiteral("CUSTOM"), file.resource);
+        const bool same = platform::IsReadableRegularFile(path) && copy.size() == builtIn.size() &&
+                          copy.open(QIODevice::ReadOnly) && copy.readAll() == builtIn;
         inPlace = inPlace && same;
     }
     return inPlace;
