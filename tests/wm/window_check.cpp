@@ -52,6 +52,8 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+void Xdotool(const QString& command) { Run(QStringLiteral("xdotool"), command.split(QLatin1Char(' '))); }
+
 // What the X server and the window manager say of a window.
 struct XWindow {
     bool viewable = false;
@@ -209,6 +211,13 @@ void RunChecks() {
             CheckFixedWindowHints(QStringLiteral("score pad"), pad);
         }
     }
+
+    // During a game the pad stays up when the window manager is asked to close it (openbox: Alt+F4).
+    ScorePad().activateWindow();
+    for (QDeadlineTimer deadline(3000); !deadline.hasExpired() && !ScorePad().isActiveWindow();) Settle(50);
+    Xdotool(QStringLiteral("key alt+F4"));
+    Settle(1000);
+    Check(ReadX(&ScorePad()).viewable, QStringLiteral("the pad stays up when asked to close during a game"));
 
     main.showMinimized();
     WhenGone(&ScorePad());
