@@ -97,6 +97,8 @@ void ShowHelpTopic(int topic) {
         viewer->hide();
         viewer->setWindowModality(wanted);
     }
+    // Restored when minimised; maximised or full-screen it stays so.
+    viewer->setWindowState(viewer->windowState() & ~Qt::WindowMinimized);
     viewer->show();
     viewer->ShowTopic(topic);
     viewer->raise();

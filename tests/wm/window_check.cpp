@@ -19,6 +19,7 @@
 
 #include "core/startup.h"
 #include "core/state.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -281,6 +282,16 @@ void RunChecks() {
               qAbs(help.Outer().center().y() - tableAgain.Outer().center().y()) <= 3 && screen.contains(help.Outer()),
           QStringLiteral("the help window is centred over the table: ") + Text(help.Outer()));
     Shot(QStringLiteral("wm_help.png"));
+    // Minimised, the help command brings it back where it was, and active.
+    Xdotool(QStringLiteral("windowminimize %1").arg(HelpViewerIfOpen()->winId()));
+    WhenGone(HelpViewerIfOpen());
+    const QPoint menu = main.lblMnuHelp->mapTo(&main, QPoint(8, 8));  // the Help menu's label
+    Xdotool(QStringLiteral("mousemove --window %1 %2 %3 click 1").arg(main.winId()).arg(menu.x()).arg(menu.y()));
+    Settle(500);
+    Xdotool(QStringLiteral("key s"));  // "Show Orvane Dravik 3 Help..."
+    const XWindow helpBack = WhenFramed(HelpViewerIfOpen());
+    Check(helpBack.viewable && helpBack.Outer() == help.Outer() && HelpViewerIfOpen()->isActiveWindow(),
+          QStringLiteral("the minimised help comes back active at ") + Text(helpBack.Outer()));
     CloseHelpViewer();
 }
 
