@@ -246,7 +246,15 @@ void RunChecks() {
     const auto fixedWindow = [](const QString& name) {
         return [name](QWidget&, const XWindow& x) { CheckFixedWindowHints(name, x); };
     };
-    WithModal([] { ShowAboutBox(); }, fixedWindow(QStringLiteral("About box")));
+    WithModal([] { ShowAboutBox(); },
+              [](QWidget& window, const XWindow& x) {
+                  CheckFixedWindowHints(QStringLiteral("About box"), x);
+                  WithModal([&] { static_cast<frmAbout&>(window).cmdMissYou_Click(); },
+                            [](QWidget&, const XWindow&) {});
+                  const XWindow back = WhenFramed(&window);
+                  Check(back.Outer() == x.Outer(), QStringLiteral("the About box is back from the dedication at ") +
+                                                       Text(back.Outer()) + QStringLiteral(", was ") + Text(x.Outer()));
+              });
     WithModal([] { ShowHighRollers(); },
               [&](QWidget& window, const XWindow& x) {
                   Check(x.Outer().topLeft() == tableAgain.Outer().topLeft(),
