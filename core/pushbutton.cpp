@@ -1,6 +1,8 @@
 #include "core/pushbutton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
 
 #include "core/numeric.h"
 #include "platform/twips.h"
@@ -43,4 +45,22 @@ void ButtonPlus::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QPushButton::mouseReleaseEvent(event);
+}
+
+// Enter presses and lets go of the focused button as Space does.
+bool ButtonPlus::event(QEvent* event) {
+    auto* key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
+                    ? static_cast<QKeyEvent*>(event)
+                    : nullptr;
+    if (!key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) return QPushButton::event(event);
+    QKeyEvent space(key->type(), Qt::Key_Space, key->modifiers(), QStringLiteral(" "), key->isAutoRepeat());
+    const bool handled = QPushButton::event(&space);
+    event->setAccepted(space.isAccepted());
+    return handled;
+}
+
+// The style's focus mark, also when the focus did not come by the keyboard.
+void ButtonPlus::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    if (hasFocus()) option->state |= QStyle::State_KeyboardFocusChange;
 }

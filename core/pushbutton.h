@@ -30,6 +30,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void initStyleOption(QStyleOptionButton* option) const override;
 
 private:
     quint32 backColor = ButtonFaceColor;

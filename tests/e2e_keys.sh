@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Keys typed on the real program under Xvfb: an Esc that closes the open Game menu leaves the
 # program running, a quick Shift+F2 chord (Shift let go before F2) starts a game at once
-# without asking, and Esc on the main window ends the program.
+# without asking, Enter clicks the focused button, and Esc on the main window ends the program.
 set -u
 program=$1
 work=$(mktemp -d)
@@ -52,6 +52,14 @@ timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key shift+F2
 visible "^ Score Pad$" || fail "Shift+F2 did not start a game at once"
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Shift+F2 left the set-up dialog open"
+
+# Enter clicks the focused button: Yes to the quit question that F2 asks, then the set-up dialog's Play.
+timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
+xdotool key F2 && visible "^Quit\?$" && xdotool key Return && visible "Start New Game" ||
+    fail "F2 and Enter did not bring the set-up dialog"
+xdotool key Return
+sleep 1
+xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Enter on the focused Play did nothing"
 
 # Esc pressed on the main window still ends the program at once.
 timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null

@@ -163,6 +163,19 @@ TEST(Services, ButtonsTakeTheButtonFaceEverywhere) {
     EXPECT_EQ(b->BackColor(), ButtonFaceColor);
 }
 
+// The focused button is marked, with the face colour and with a colour of its own.
+TEST(Services, TheFocusedButtonIsMarked) {
+    QWidget window;
+    ButtonPlus *focused = new ButtonPlus("OK", &window), *other = new ButtonPlus("OK", &window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    focused->setFocus();
+    for (const quint32 colour : {ButtonFaceColor, 0xFFBA84u}) {
+        for (ButtonPlus* button : {focused, other}) button->SetBackColor(colour);
+        EXPECT_NE(focused->grab().toImage(), other->grab().toImage()) << colour;
+    }
+}
+
 // A middle click raises the button's second notification, not its click; keys typed on it do nothing.
 TEST(Services, MiddleClickRaisesTheSecondNotification) {
     ButtonPlus button("Play !!!");

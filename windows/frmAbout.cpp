@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
 #include "windows/frmCredits.h"
@@ -121,10 +122,13 @@ void frmAbout::cmdOK_Click() { close(); }
 void frmAbout::cmdCredits_Click() { ShowCreditsWindow(); }
 
 void frmAbout::cmdMissYou_Click() {
+    const QPoint place = platform::OuterRect(this).topLeft();
     hide();
     ShowMoskWindow();
-    // Unless the program closed meanwhile.
-    if (!IsUnloaded() && !Quitting) show();
+    // Unless the program closed meanwhile; back where it was, frame and all.
+    if (IsUnloaded() || Quitting) return;
+    platform::MoveOuter(this, place);
+    show();
 }
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }

@@ -85,7 +85,7 @@ frmCredits::frmCredits() {
     setPalette(shades);
     setAutoFillBackground(true);
 
-    // Labels show their caption as typed: the doubled ampersand of the design is one here.
+    // Plain text: the ampersand shows as typed and marks no access key, so one is enough.
     Label1 = new Label(QStringLiteral("Credits & Stuff"), this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->SetForeColor(ColorFromNumber(Navy));

@@ -1,6 +1,6 @@
 #include "windows/frmScorePad.h"
 
-#include <QEvent>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -39,8 +39,8 @@ int heightForSeats(int seats) {
 
 frmScorePad::frmScorePad() {
     setObjectName(QStringLiteral("frmScorePad"));
-    // A small tool window beside the table; it cannot be closed by the user, so the
-    // pass, the minimise handling and the next game always find it.
+    // A small tool window beside the table. It asks for no close box; where the window
+    // manager gives it one all the same, the pad stays while a game is in play.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setWindowTitle(QStringLiteral(" Score Pad"));
     if (QWidget* main = MainFormIfLoaded()) setWindowIcon(main->windowIcon());
@@ -153,6 +153,11 @@ void frmScorePad::PlaceBesideMainWindow() {
 void frmScorePad::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmScorePad::closeEvent(QCloseEvent* event) {
+    // Only the window manager's request: closing all windows at the end still closes it.
+    if (event->spontaneous() && CurPlayer != NoSeat) event->ignore();
 }
 
 frmScorePad& ScorePad() {

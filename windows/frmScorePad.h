@@ -42,6 +42,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // Created and loaded at its first use; lives until the program ends.

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "core/files.h"
+#include "core/pushbutton.h"
 #include "platform/folders.h"
 #include "platform/placement.h"
 #include "table/frmMain.h"
@@ -35,10 +35,10 @@ frmHelp::frmHelp() : QWidget(nullptr, Qt::Window) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/ovd3.png")));
     resize(640, 600);
 
-    cmdContents = new QPushButton(QStringLiteral("&Contents"), this);
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
-    cmdForward = new QPushButton(QStringLiteral("&Forward"), this);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdContents = new ButtonPlus(QStringLiteral("&Contents"), this);
+    cmdBack = new ButtonPlus(QStringLiteral("&Back"), this);
+    cmdForward = new ButtonPlus(QStringLiteral("&Forward"), this);
+    cmdClose = new ButtonPlus(QStringLiteral("Close"), this);
     cmdBack->setEnabled(false);
     cmdForward->setEnabled(false);
 
@@ -97,6 +97,8 @@ void ShowHelpTopic(int topic) {
         viewer->hide();
         viewer->setWindowModality(wanted);
     }
+    // Restored when minimised; maximised or full-screen it stays so.
+    viewer->setWindowState(viewer->windowState() & ~Qt::WindowMinimized);
     viewer->show();
     viewer->ShowTopic(topic);
     viewer->raise();

@@ -19,6 +19,7 @@
 
 #include "core/startup.h"
 #include "core/state.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "table/frmMain.h"
@@ -51,6 +52,8 @@ QString Run(const QString& program, const QStringList& arguments) {
     process.waitForFinished(5000);
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
+
+void Xdotool(const QString& command) { Run(QStringLiteral("xdotool"), command.split(QLatin1Char(' '))); }
 
 // What the X server and the window manager say of a window.
 struct XWindow {
@@ -210,6 +213,13 @@ void RunChecks() {
         }
     }
 
+    // During a game the pad stays up when the window manager is asked to close it (openbox: Alt+F4).
+    ScorePad().activateWindow();
+    for (QDeadlineTimer deadline(3000); !deadline.hasExpired() && !ScorePad().isActiveWindow();) Settle(50);
+    Xdotool(QStringLiteral("key alt+F4"));
+    Settle(1000);
+    Check(ReadX(&ScorePad()).viewable, QStringLiteral("the pad stays up when asked to close during a game"));
+
     main.showMinimized();
     WhenGone(&ScorePad());
     main.showNormal();
@@ -236,7 +246,15 @@ void RunChecks() {
     const auto fixedWindow = [](const QString& name) {
         return [name](QWidget&, const XWindow& x) { CheckFixedWindowHints(name, x); };
     };
-    WithModal([] { ShowAboutBox(); }, fixedWindow(QStringLiteral("About box")));
+    WithModal([] { ShowAboutBox(); },
+              [](QWidget& window, const XWindow& x) {
+                  CheckFixedWindowHints(QStringLiteral("About box"), x);
+                  WithModal([&] { static_cast<frmAbout&>(window).cmdMissYou_Click(); },
+                            [](QWidget&, const XWindow&) {});
+                  const XWindow back = WhenFramed(&window);
+                  Check(back.Outer() == x.Outer(), QStringLiteral("the About box is back from the dedication at ") +
+                                                       Text(back.Outer()) + QStringLiteral(", was ") + Text(x.Outer()));
+              });
     WithModal([] { ShowHighRollers(); },
               [&](QWidget& window, const XWindow& x) {
                   Check(x.Outer().topLeft() == tableAgain.Outer().topLeft(),
@@ -272,6 +290,16 @@ void RunChecks() {
               qAbs(help.Outer().center().y() - tableAgain.Outer().center().y()) <= 3 && screen.contains(help.Outer()),
           QStringLiteral("the help window is centred over the table: ") + Text(help.Outer()));
     Shot(QStringLiteral("wm_help.png"));
+    // Minimised, the help command brings it back where it was, and active.
+    Xdotool(QStringLiteral("windowminimize %1").arg(HelpViewerIfOpen()->winId()));
+    WhenGone(HelpViewerIfOpen());
+    const QPoint menu = main.lblMnuHelp->mapTo(&main, QPoint(8, 8));  // the Help menu's label
+    Xdotool(QStringLiteral("mousemove --window %1 %2 %3 click 1").arg(main.winId()).arg(menu.x()).arg(menu.y()));
+    Settle(500);
+    Xdotool(QStringLiteral("key s"));  // "Show Orvane Dravik 3 Help..."
+    const XWindow helpBack = WhenFramed(HelpViewerIfOpen());
+    Check(helpBack.viewable && helpBack.Outer() == help.Outer() && HelpViewerIfOpen()->isActiveWindow(),
+          QStringLiteral("the minimised help comes back active at ") + Text(helpBack.Outer()));
     CloseHelpViewer();
 }
 
