@@ -124,7 +124,8 @@ XWindow WhenFramed(const QWidget* window) {
     while (!deadline.hasExpired()) {
         Settle(60);
         const XWindow now = ReadX(window);
-        if (now.viewable && now.framed && now.inner == last.inner) return now;
+        // Extents of nothing: the window manager has mapped the window but not yet put on its frame.
+        if (now.viewable && now.framed && !now.frame.isNull() && now.inner == last.inner) return now;
         last = now;
     }
     return last;
@@ -298,6 +299,7 @@ void RunChecks() {
     Settle(500);
     Xdotool(QStringLiteral("key s"));  // "Show Orvane Dravik 3 Help..."
     const XWindow helpBack = WhenFramed(HelpViewerIfOpen());
+    for (QDeadlineTimer deadline(3000); !deadline.hasExpired() && !HelpViewerIfOpen()->isActiveWindow();) Settle(50);
     Check(helpBack.viewable && helpBack.Outer() == help.Outer() && HelpViewerIfOpen()->isActiveWindow(),
           QStringLiteral("the minimised help comes back active at ") + Text(helpBack.Outer()));
     CloseHelpViewer();
