@@ -42,13 +42,13 @@ void SetKeyDown(int qtKey, bool down) {
     else held().remove(qtKey);
 }
 
-void KeyPresses::Pressed(int qtKey, int shift) { down.insert(qtKey, shift); }
+void KeyPresses::Pressed(int key, int shift) { down.insert(key, shift); }
 
-void KeyPresses::PressedElsewhere(int qtKey) { down.remove(qtKey); }
+void KeyPresses::PressedElsewhere(int key) { down.remove(key); }
 
-std::optional<int> KeyPresses::Released(int qtKey, int shift) {
-    if (!down.contains(qtKey)) return std::nullopt;
-    return down.take(qtKey) | shift;
+std::optional<int> KeyPresses::Released(int key, int shift) {
+    if (!down.contains(key)) return std::nullopt;
+    return down.take(key) | shift;
 }
 
 void KeyPresses::Clear() { down.clear(); }

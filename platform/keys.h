@@ -16,10 +16,10 @@ void SetKeyDown(int qtKey, bool down);  // for tests
 // another window) has no press here.
 class KeyPresses {
 public:
-    void Pressed(int qtKey, int shift);  // a press that went to the window
-    void PressedElsewhere(int qtKey);
+    void Pressed(int key, int shift);  // a press that went to the window
+    void PressedElsewhere(int key);
     // The mask of the key's press and release together; none when its press was not the window's.
-    std::optional<int> Released(int qtKey, int shift);
+    std::optional<int> Released(int key, int shift);
     void Clear();
 
 private:

@@ -172,7 +172,9 @@ private:
         pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound", &spec,
                                           nullptr, &buffer, &error);
         if (!stream) return;
-        const qint64 chunk = 65536 - 65536 % qint64(pa_frame_size(&spec));
+        // A hundredth of a second at a time: a write held up by a stalled server finishes when the
+        // server goes on, and is heard even when the sound was given up on meanwhile.
+        const qint64 chunk = qint64(pa_usec_to_bytes(10000, &spec));
         bool written = true;
         for (qint64 left = bytes; left > 0 && written;) {
             const QByteArray data = file.read(qMin(left, chunk));

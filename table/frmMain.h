@@ -199,5 +199,7 @@ void UnloadMainForm();  // for tests: destroys the window so the next use loads 
 
 // Key code of a key event as the table's commands know them (Backspace 8,
 // Esc 27, digits 48..57, keypad digits 96..105, keypad point 110, letters 65..90,
-// F2 113); 0 for keys the window does not know.
-int VbKeyCode(int qtKey, bool keypad);
+// F2 113); 0 for keys the window does not know. The number row's 1..6 and the
+// keypad's 0..6 and point count by where the key is (its X key code, 0 where the
+// platform gives none), whatever Shift, Num Lock and the layout make it type.
+int VbKeyCode(quint32 scanCode, int qtKey, bool keypad);

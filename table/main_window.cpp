@@ -329,7 +329,13 @@ void frmMain::Form_Activate() {
     }
 }
 
-int VbKeyCode(int qtKey, bool keypad) {
+int VbKeyCode(quint32 scanCode, int qtKey, bool keypad) {
+    if (scanCode >= 10 && scanCode <= 15) return 49 + int(scanCode - 10);  // the number row's 1..6
+    // The keypad's 0, 1..3, 4..6 and point.
+    if (scanCode == 90) return 96;
+    if (scanCode >= 87 && scanCode <= 89) return 97 + int(scanCode - 87);
+    if (scanCode >= 83 && scanCode <= 85) return 100 + int(scanCode - 83);
+    if (scanCode == 91) return 110;
     if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
     if (keypad && (qtKey == Qt::Key_Period || qtKey == Qt::Key_Comma || qtKey == Qt::Key_Delete)) return 110;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 48 + (qtKey - Qt::Key_0);
@@ -411,16 +417,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool here = widget->window() == this;
         const int shift = platform::ShiftMask(key->modifiers());
+        // A key's press and release pair by its code: Shift let go first changes what the key types.
+        const int code = VbKeyCode(key->nativeScanCode(), key->key(), key->modifiers() & Qt::KeypadModifier);
         if (press && here) {
-            keyPresses.Pressed(key->key(), shift);
+            keyPresses.Pressed(code, shift);
         } else if (press) {
-            keyPresses.PressedElsewhere(key->key());
-        } else if (const auto chord = keyPresses.Released(key->key(), shift); chord && here) {
-            const int code = VbKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier);
-            if (code != 0) {
-                Form_KeyUp(code, *chord);
-                return true;
-            }
+            keyPresses.PressedElsewhere(code);
+        } else if (const auto chord = keyPresses.Released(code, shift); chord && here && code != 0) {
+            Form_KeyUp(code, *chord);
+            return true;
         }
     } else if (event->type() == QEvent::ApplicationDeactivate) {
         keyPresses.Clear();  // releases outside our windows never reach us

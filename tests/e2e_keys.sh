@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Keys typed on the real program under Xvfb: an Esc that closes the open Game menu leaves the
 # program running, a quick Shift+F2 chord (Shift let go before F2) starts a game at once
-# without asking, Enter clicks the focused button, and Esc on the main window ends the program.
+# without asking, Enter clicks the focused button, Shift with a number-row key takes a die as the
+# key alone does, and Esc on the main window ends the program.
 set -u
 program=$1
 work=$(mktemp -d)
@@ -12,7 +13,8 @@ source "$(dirname "$0")/support/xvfb.sh"
 start_xvfb "$work" || exit 1
 export XDG_CONFIG_HOME=$work/config TMPDIR=$work QT_QPA_PLATFORM=xcb
 mkdir -p "$work/config"
-printf '[Info]\nShowWelcomeMessage=0\n' >"$work/config/OrvaneDravik3.ini"
+printf '[Info]\nShowWelcomeMessage=0\ndefNumPlayers=2\ndefPlayerIsCompString=False¤False¤~¤~¤~¤~¤~¤~¤\n' \
+    >"$work/config/OrvaneDravik3.ini"
 
 fail() {
     echo "$1"
@@ -60,6 +62,23 @@ xdotool key F2 && visible "^Quit\?$" && xdotool key Return && visible "Start New
 xdotool key Return
 sleep 1
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Enter on the focused Play did nothing"
+
+# Two people play. After a throw, Shift+1 .. Shift+6 ("!", "@" ...) take a die into the set-aside
+# row; a throw without a scoring die passes the turn with the row empty, and the next seat throws.
+timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
+row() { import -display "$DISPLAY" -window "$main" -crop 361x60+15+240 "$work/row$1.png"; }
+taken=
+for _ in 1 2 3; do
+    row 0
+    xdotool key r shift+1 shift+2 shift+3 shift+4 shift+5 shift+6
+    for _ in $(seq 30); do
+        sleep 0.1
+        row 1
+        [ "$(compare -metric AE "$work/row0.png" "$work/row1.png" null: 2>&1)" != 0 ] && taken=yes && break
+    done
+    [ -n "$taken" ] && break
+done
+[ -n "$taken" ] || fail "Shift and a number-row key took no die"
 
 # Esc pressed on the main window still ends the program at once.
 timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null

@@ -15,12 +15,14 @@
 #include "turn_fixture.h"
 #include "windows/frmScorePad.h"
 
-// The keys the table knows, as the window's key handler numbers them.
+// The keys the table knows, as the window's key handler numbers them; the number row and the
+// keypad by their X key code where there is one, whatever they type.
 TEST(KeyCodes, QtKeysMapToTheTableKeyCodes) {
     struct Case {
         int qtKey;
         bool keypad;
         int code;
+        quint32 scanCode = 0;
     };
     const std::vector<Case> cases{
         {Qt::Key_Backspace, false, 8}, {Qt::Key_Escape, false, 27}, {Qt::Key_1, false, 49},
@@ -28,8 +30,11 @@ TEST(KeyCodes, QtKeysMapToTheTableKeyCodes) {
         {Qt::Key_0, true, 96},         {Qt::Key_Period, true, 110}, {Qt::Key_P, false, 80},
         {Qt::Key_R, false, 82},        {Qt::Key_F2, false, 113},    {Qt::Key_F3, false, 0},
         {Qt::Key_Period, false, 0},    {Qt::Key_Space, false, 0},
+        // Shift+1 on a US keyboard, the 2 key on a French one, keypad 1 without Num Lock
+        {Qt::Key_Exclam, false, 49, 10}, {Qt::Key_Eacute, false, 50, 11}, {Qt::Key_End, true, 97, 87},
     };
-    for (const Case& c : cases) EXPECT_EQ(VbKeyCode(c.qtKey, c.keypad), c.code) << c.qtKey << " " << c.keypad;
+    for (const Case& c : cases)
+        EXPECT_EQ(VbKeyCode(c.scanCode, c.qtKey, c.keypad), c.code) << c.qtKey << " " << c.keypad << " " << c.scanCode;
 }
 
 namespace {
