@@ -29,6 +29,8 @@ visible() {
     done
     return 1
 }
+# Gives the keyboard to the visible window whose title matches (there is no window manager to do it).
+focus() { timeout 5 xdotool search --onlyvisible --name "$1" windowfocus --sync >/dev/null 2>&1; }
 # Number of visible windows of the program.
 windows() { xdotool search --onlyvisible --class OrvaneDravik3 2>/dev/null | wc -l; }
 
@@ -57,8 +59,9 @@ xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Sh
 
 # Enter clicks the focused button: Yes to the quit question that F2 asks, then the set-up dialog's Play.
 timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
-xdotool key F2 && visible "^Quit\?$" && xdotool key Return && visible "Start New Game" ||
+xdotool key F2 && visible "^Quit\?$" && focus "^Quit\?$" && xdotool key Return && visible "Start New Game" ||
     fail "F2 and Enter did not bring the set-up dialog"
+focus "Start New Game"
 xdotool key Return
 sleep 1
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Enter on the focused Play did nothing"
