@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "core/files.h"
 #include "platform/resources.h"
@@ -51,8 +52,9 @@ TEST(FilesTest, WritingResourceBytesReplacesTheFileOrGivesAnErrorNumber) {
 
 // TMPDIR naming no folder must not send the media files into the working folder.
 TEST(FilesTest, TemporaryFolderFallsBackToTheSystemsOwn) {
-    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const std::optional<QByteArray> tmpdir =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
     qputenv("TMPDIR", "/no/such/folder");
     EXPECT_EQ(GetTempFolder(), "/tmp/");
-    qputenv("TMPDIR", tmpdir);
+    tmpdir ? qputenv("TMPDIR", *tmpdir) : qunsetenv("TMPDIR");
 }

@@ -136,6 +136,7 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     putFile(binary);
     {
         ReadOnlyFolder readOnly(HighScoreFilePath());
+        ASSERT_TRUE(readOnly.Ok()) << readOnly.Reason().toStdString();
         for (int read = 0; read < 3; ++read) EXPECT_EQ(ReadHighScoreFile(), builtIn);
         EXPECT_EQ(folder.entryList(copyNames).size(), 1);
         EXPECT_EQ(fileBytes(), binary);

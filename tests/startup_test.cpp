@@ -1,8 +1,4 @@
 // Start-up: media files, settings with their defaults and validation, the main window.
-#include "core/startup.h"
-
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -13,9 +9,11 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 #include "core/pushbutton.h"
 #include "core/settings_store.h"
+#include "core/startup.h"
 #include "core/state.h"
 #include "platform/controls.h"
 #include "platform/folders.h"
