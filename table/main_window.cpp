@@ -349,6 +349,7 @@ int VbKeyCode(quint32 scanCode, int qtKey, bool keypad) {
 }
 
 void frmMain::Form_KeyUp(int KeyCode, int Shift) {
+    if (OptionsOpen && KeyCode != 27) return;  // play is paused behind the options panel
     auto takeFace = [this](int face) {
         for (int i = 0; i < 6; ++i) {
             if (OnTable[i] && DieFace[i] == face) {

@@ -267,6 +267,14 @@ TEST_F(TakeTest, KeysAndRightClicksReachTheHandlers) {
     EXPECT_EQ(TableShows(), (std::vector<int>{5, 3, 5, 1, 2, 6}));
     QTest::keyClick(&form(), Qt::Key_5);
     EXPECT_EQ(RowFaces(), (std::vector<int>{5, 0, 0, 0, 0, 0}));
+    const QStringList board = Board();  // behind the options panel only Esc acts, until Cancel
+    form().cmdOptions->click();
+    for (const Qt::Key key : {Qt::Key_1, Qt::Key_Backspace, Qt::Key_R, Qt::Key_P, Qt::Key_F2, Qt::Key_Escape})
+        QTest::keyClick(&form(), key);
+    QTest::keyClick(&form(), Qt::Key_F2, Qt::ShiftModifier);
+    form().ARCmdCancelOptions->click();
+    EXPECT_EQ(Board(), board);
+    EXPECT_TRUE(dialogs.shown.empty() && programEnded == 1);
     QTest::keyClick(&form(), Qt::Key_5, Qt::KeypadModifier);
     QTest::keyClick(&form(), Qt::Key_1, Qt::KeypadModifier);
     QTest::keyClick(&form(), Qt::Key_3);
