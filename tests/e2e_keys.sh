@@ -57,7 +57,8 @@ xdotool key shift+F2
 visible "^ Score Pad$" || fail "Shift+F2 did not start a game at once"
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Shift+F2 left the set-up dialog open"
 
-# Enter clicks the focused button: Yes to the quit question that F2 asks, then the set-up dialog's Play.
+# Enter clicks the focused button: the set-up dialog's Play (reached by F2 and Enter on the quit
+# question's default Yes), then in the About box, whose default is OK, Credits after a Tab.
 timeout 5 xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key F2 && visible "^Quit\?$" && focus "^Quit\?$" && xdotool key Return && visible "Start New Game" ||
     fail "F2 and Enter did not bring the set-up dialog"
@@ -65,6 +66,9 @@ focus "Start New Game"
 xdotool key Return
 sleep 1
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Enter on the focused Play did nothing"
+xdotool mousemove --window "$main" 74 12 click 1 && sleep 0.5 && xdotool key Up Return && focus "^About Orvane" &&
+    xdotool key Tab Return && visible "Credits$" || fail "Enter on the About box's focused Credits did not open them"
+focus "Credits$" && xdotool key Escape && focus "^About Orvane" && xdotool key Escape
 
 # Two people play. After a throw, Shift+1 .. Shift+6 ("!", "@" ...) take a die into the set-aside
 # row; a throw without a scoring die passes the turn with the row empty, and the next seat throws.
