@@ -43,11 +43,11 @@ qint32 WriteFileBytes(const QString& fileName, const QByteArray& data) {
     // A new file: O_EXCL refuses whatever may have been put at the name meanwhile.
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return failure();
-    QFile file;
-    const bool written = file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
-                         file.write(data) == data.size() && file.flush();
-    file.close();
-    return written ? 0 : ErrDeviceIo;
+    // An error that only the close reports fails the write too; a cut file is not left behind.
+    const bool written = ::write(fd, data.constData(), size_t(data.size())) == data.size();
+    if (::close(fd) == 0 && written) return 0;
+    ::unlink(name.constData());
+    return ErrDeviceIo;
 }
 
 qint32 ExtractResource(int resId, const QString& resType, const QString& fileName) {

@@ -11,10 +11,12 @@
 #include "core/safe_save.h"
 #include "core/state.h"
 #include "platform/folders.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 constexpr int EntryCount = 20;
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;  // a bigger one is no high-score file
 const QString LineEnd = QStringLiteral("\r\n");
 
 // The built-in lists, each entry followed by '|'.
@@ -32,10 +34,6 @@ QString substitute(const QString& text, Rule rule) {
         result[i] = QChar(rule(code));
     }
     return result;
-}
-
-bool writeText(const QString& plain) {
-    return SaveWholeFile(HighScoreFilePath(), (ScrambleText(plain) + LineEnd).toLatin1());
 }
 
 // The one form of an entry: a name without line breaks, '¤', and a whole number that fits an Integer.
@@ -86,23 +84,50 @@ QStringList recoveredEntries(const QByteArray& bytes) {
     return best;
 }
 
-// Copies the file's bytes beside it under a dated name, never over an earlier copy. Bytes that an
-// earlier copy holds already (a file that could not be rewritten) are not copied again.
-bool keepCopy(const QString& path, const QByteArray& bytes) {
-    const QDir folder = QFileInfo(path).absoluteDir();
-    for (const QFileInfo& copy :
-         folder.entryInfoList({QStringLiteral("highscores-damaged-*.dat")}, QDir::Files | QDir::NoSymLinks)) {
-        QFile earlier(copy.filePath());
-        if (copy.size() == bytes.size() && earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes)
-            return true;
+// Twenty entries, each ended by CR LF.
+bool isWhole(const QByteArray& bytes) {
+    const QStringList lines = UnscrambleText(QString::fromLatin1(bytes)).split(LineEnd);
+    return lines.size() > EntryCount && std::all_of(lines.begin(), lines.begin() + EntryCount, isEntry);
+}
+
+// A copy of a damaged file's bytes under a dated name, beside it when its folder takes one, else in
+// the settings file's folder; never over an earlier copy. Bytes that an earlier copy holds already are
+// not copied again. The copy's path, empty when none could be made; made tells whether it is new.
+QString keepCopy(const QByteArray& bytes, bool& made) {
+    made = false;
+    const QStringList folders{platform::ProgramFolder(), platform::ConfigFolder()};
+    for (const QString& folder : folders) {
+        for (const QFileInfo& copy : QDir(folder).entryInfoList({QStringLiteral("highscores-damaged-*.dat")},
+                                                                QDir::Files | QDir::NoSymLinks)) {
+            if (copy.size() == bytes.size() && platform::ReadRegularFile(copy.filePath(), bytes.size()) == bytes)
+                return copy.filePath();
+        }
     }
-    const QString stem = folder.filePath(QStringLiteral("highscores-damaged-")) +
+    const QString name = QStringLiteral("highscores-damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1; n <= 100; ++n) {
-        const QString copy = stem + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
-        if (!QFileInfo(copy).exists() && !QFileInfo(copy).isSymLink()) return QFile::copy(path, copy);
+    for (const QString& folder : folders) {
+        QDir().mkpath(folder);
+        for (int n = 1; n <= 100; ++n) {
+            const QString copy = folder + name + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
+            if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink()) continue;
+            made = WriteFileBytes(copy, bytes) == 0;
+            if (made) return copy;
+            break;
+        }
     }
-    return false;
+    return QString();
+}
+
+// Nothing overwrites a damaged file before its bytes are kept in a copy: where none can be made (or the
+// file cannot be read to make one), it stays as it is.
+SaveResult writeText(const QString& plain) {
+    const QString path = HighScoreFilePath();
+    if (FileExists(path)) {
+        const std::optional<QByteArray> old = platform::ReadRegularFile(path, MaxFileSize);
+        bool made = false;
+        if (!old || (!old->isEmpty() && !isWhole(*old) && keepCopy(*old, made).isEmpty())) return SaveResult::Unchanged;
+    }
+    return SaveWholeFile(path, (ScrambleText(plain) + LineEnd).toLatin1());
 }
 
 }  // namespace
@@ -119,36 +144,34 @@ QString HighScoreFilePath() { return platform::ProgramFolder() + QStringLiteral(
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }
 
-bool ResetHighScores() {
+SaveResult ResetHighScores() {
     QString plain = BuiltInText;
     return writeText(plain.replace(u'|', LineEnd));
 }
 
-bool WriteHighScoreFile(const QStringList& twentyEntries) {
-    if (twentyEntries.size() != EntryCount) return false;
+SaveResult WriteHighScoreFile(const QStringList& twentyEntries) {
+    if (twentyEntries.size() != EntryCount) return SaveResult::Unchanged;
     QString plain;
     for (QString entry : twentyEntries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
     return writeText(plain);
 }
 
-QStringList ReadHighScoreFile() {
+QStringList ReadHighScoreFile(QString* newCopy) {
     const QString path = HighScoreFilePath();
     if (!FileExists(path)) {
         ResetHighScores();
         return BuiltInHighScores();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return BuiltInHighScores();  // left as it is
-    const QByteArray bytes = file.readAll();
-    file.close();
-    // Twenty entries, each ended by CR LF.
-    const QStringList lines = UnscrambleText(QString::fromLatin1(bytes)).split(LineEnd);
-    if (lines.size() > EntryCount && std::all_of(lines.begin(), lines.begin() + EntryCount, isEntry))
-        return lines.mid(0, EntryCount);
+    const std::optional<QByteArray> bytes = platform::ReadRegularFile(path, MaxFileSize);
+    if (!bytes) return BuiltInHighScores();  // left as it is
+    if (isWhole(*bytes)) return UnscrambleText(QString::fromLatin1(*bytes)).split(LineEnd).mid(0, EntryCount);
 
     // Damaged: nothing a player earned is lost. The old bytes stay in a copy before the file is
     // rewritten in its own form.
-    const QStringList entries = recoveredEntries(bytes);
-    if (bytes.isEmpty() || keepCopy(path, bytes)) WriteHighScoreFile(entries);
+    const QStringList entries = recoveredEntries(*bytes);
+    bool made = false;
+    const QString copy = bytes->isEmpty() ? QString() : keepCopy(*bytes, made);
+    if (made && newCopy) *newCopy = copy;
+    WriteHighScoreFile(entries);
     return entries;
 }

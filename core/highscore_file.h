@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/safe_save.h"
+
 // Codes 0..127 move up by 128, codes 128..255 down by 127. Characters beyond Latin-1 become '?' first.
 QString ScrambleText(const QString& text);
 // Codes 128..255 move down by 128, codes 0..127 up by 127 (the inverse for every code but 255).
@@ -15,15 +17,18 @@ QString HighScoreFilePath();
 // The twenty built-in entries: ten single-turn entries, then ten margin entries.
 QStringList BuiltInHighScores();
 
-// Replaces the file with the built-in lists; false when the file cannot be written (it then stays).
-bool ResetHighScores();
+// Replaces the file with the built-in lists, saved as SaveWholeFile does. A damaged file is first
+// copied as ReadHighScoreFile copies it; one that cannot be copied stays as it is.
+SaveResult ResetHighScores();
 
-// Replaces the file with these twenty entries; false when the count is not twenty or the file cannot
-// be written (the old file then stays). CR and LF are left out of the entries.
-bool WriteHighScoreFile(const QStringList& twentyEntries);
+// Replaces the file with these twenty entries as ResetHighScores does; the file stays as it is when the
+// count is not twenty. CR and LF are left out of the entries.
+SaveResult WriteHighScoreFile(const QStringList& twentyEntries);
 
 // The twenty entries of the file. A missing file is written with the built-in lists, which are returned.
 // In a damaged file the entries that can still be read keep their places and the built-in entries fill
-// the others; the damaged file is copied to "highscores-damaged-<date>-<time>.dat" beside it and then
-// rewritten with those entries. A file that cannot be opened gives the built-in lists and is left alone.
-QStringList ReadHighScoreFile();
+// the others; the damaged file is copied to "highscores-damaged-<date>-<time>.dat" beside it (in the
+// settings file's folder when the program's folder takes no new file), once for the same bytes, and
+// then rewritten with those entries. newCopy, when given, is set to the path of a copy that this read
+// made. A file that cannot be read gives the built-in lists and is left alone.
+QStringList ReadHighScoreFile(QString* newCopy = nullptr);

@@ -1,10 +1,22 @@
 #pragma once
-// Saving a whole file so that it is either replaced by its complete new content or left as it was.
+// Saving a whole file so that it holds either its complete new content or its old content.
 #include <QByteArray>
 #include <QString>
 
-// Replaces the file with exactly these bytes. False, with the old file untouched, when anything
-// fails: the folder cannot be written, the disk is full, the new file cannot be put in place. In a
-// folder that takes no new file, a file the player may write is written in place instead; false when
-// that fails, and the file may then be cut short.
-bool SaveWholeFile(const QString& path, const QByteArray& bytes);
+// What a save left in the file.
+enum class SaveResult {
+    Saved,      // the new bytes
+    Unchanged,  // the old bytes (or still no file)
+    Damaged,    // a failed write could not be undone: parts of both
+};
+
+// Replaces the file with exactly these bytes, through a new file put in its place. Where that cannot
+// be done (a folder that takes no new file, a sticky folder that keeps another user's file) but the
+// file itself may be written, the file is written in place: the new bytes over the old ones, then cut
+// to length. A kill at any moment then leaves the old or the new bytes (maybe with blank lines after
+// them), never a cut file, as long as the file fits in one memory page; a write that fails puts the old
+// bytes back.
+SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes);
+
+// For a message after a save that failed: what the file holds now. kept says it for Unchanged.
+QString FailedSaveNote(SaveResult result, const QString& kept);

@@ -182,7 +182,9 @@ bool SettingsStore::Write(const QString& value) {
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (!SaveWholeFile(path_, out)) return false;
+    const SaveResult saved = SaveWholeFile(path_, out);
+    damaged_ = saved == SaveResult::Damaged || (damaged_ && saved != SaveResult::Saved);
+    if (saved != SaveResult::Saved) return false;
     if (snapshot_ && snapshot_->bytes == bytes) {  // the file as read before, with this one key changed
         snapshot_->bytes = out;
         snapshot_->values.insert(key_.trimmed().toCaseFolded(), value);
@@ -209,4 +211,9 @@ QString ReadSetting(const QString& key) {
 bool WriteSetting(const QString& key, const QString& value) {
     Settings().SelectKey(key);
     return Settings().Write(value);
+}
+
+QString SettingsFileAfterFailure() {
+    return FailedSaveNote(Settings().Damaged() ? SaveResult::Damaged : SaveResult::Unchanged,
+                          QStringLiteral("Whatever the settings file could not take keeps its old value there."));
 }

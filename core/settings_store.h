@@ -2,7 +2,7 @@
 // The settings store: one section of an ini-style text file (UTF-8, "[Section]" lines and
 // "Key=Value" lines). Keys and section names match without regard to case. Every read goes to the
 // file (one pass over its lines, made again only when its bytes have changed), every write replaces
-// the file atomically, keeping the other sections and lines as they were.
+// the file as SaveWholeFile does, keeping the other sections and lines as they were.
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -30,6 +30,8 @@ public:
     bool WriteBoolean(Boolean value);  // "-1" or "0"
 
     QString FilePath() const { return path_; }
+    // True once a failed write could not put the file back as it was, until a write succeeds.
+    bool Damaged() const { return damaged_; }
 
 private:
     // The file's bytes as last read or written, and the first value of every key of the section in
@@ -43,6 +45,7 @@ private:
     QString section_;
     QString key_;
     mutable std::optional<Snapshot> snapshot_;
+    bool damaged_ = false;
 };
 
 // The program's one settings store.
@@ -51,3 +54,6 @@ SettingsStore& Settings();
 // Select a key of the program's store and read or write it.
 QString ReadSetting(const QString& key);
 bool WriteSetting(const QString& key, const QString& value);
+
+// For a message after writes of the program's store that failed: what the settings file holds now.
+QString SettingsFileAfterFailure();

@@ -70,11 +70,17 @@ void CheckHighScore(frmMain& form, const TopTen& topTen, QString name, Integer s
 }  // namespace
 
 void frmMain::LoadHighScores() {
-    const QStringList entries = ReadHighScoreFile();
+    QString copy;
+    const QStringList entries = ReadHighScoreFile(&copy);
     lstHSTS->clear();
     lstBMoV->clear();
     lstHSTS->addItems(entries.mid(0, 10));
     lstBMoV->addItems(entries.mid(10, 10));
+    if (copy.isEmpty()) return;
+    platform::dialogs().MsgBox(QStringLiteral("The high score file\n%1\nwas damaged. The entries that could still be "
+                                              "read are kept.\n\nA copy of the damaged file is in\n%2")
+                                   .arg(HighScoreFilePath(), copy),
+                               platform::Buttons::OK, platform::Icon::Exclamation);
 }
 
 void frmMain::CheckTurnHighScore(const QString& Name, Integer Score) {
@@ -89,11 +95,13 @@ void frmMain::SaveHighScores() {
     QStringList entries;
     for (QListWidget* list : {lstHSTS, lstBMoV})
         for (int i = 0; i < ListSize; ++i) entries << (i < list->count() ? list->item(i)->text() : QString());
-    if (WriteHighScoreFile(entries)) return;
+    const SaveResult saved = WriteHighScoreFile(entries);
+    if (saved == SaveResult::Saved) return;
     // The entry stays on the lists in memory; say that the file did not take it.
     platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be saved to\n") +
                                    HighScoreFilePath() +
-                                   QStringLiteral("\n\nThey are kept until the game is closed."),
+                                   QStringLiteral("\n\nThey are kept until the game is closed. ") +
+                                   FailedSaveNote(saved, QStringLiteral("The file keeps the lists it had.")),
                                platform::Buttons::OK, platform::Icon::Exclamation);
 }
 

@@ -255,8 +255,8 @@ void frmMain::ARCmdSaveOptions_Click() {
     if (TakeStoreFailure()) {
         platform::dialogs().MsgBox(
             QStringLiteral("Your options could not be saved to the settings file:\n%1\n\n"
-                           "They stay in force until the program ends.")
-                .arg(Settings().FilePath()),
+                           "They stay in force until the program ends. %2")
+                .arg(Settings().FilePath(), SettingsFileAfterFailure()),
             platform::Buttons::OK, platform::Icon::Exclamation);
     }
 }

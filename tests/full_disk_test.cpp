@@ -90,7 +90,7 @@ TEST_F(FullDiskTest, FailedSavesKeepTheOldFileAndReportFailure) {
              return saved;
          }},
         {"high-score file", disk.Path() + "highscores.dat",
-         [](int round) { return WriteHighScoreFile(highScores(round)); }},
+         [](int round) { return WriteHighScoreFile(highScores(round)) == SaveResult::Saved; }},
     };
     for (const auto& w : writers) {
         SCOPED_TRACE(w.writer);

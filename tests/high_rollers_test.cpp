@@ -65,7 +65,7 @@ class HighRollersTest : public TableTest {};
 // The score column lines up at character 17 until a name fills it.
 TEST_F(HighRollersTest, RowsAlignTheScoreAfterTheName) {
     const QString n15(15, 'a'), n16(16, 'b'), n17(17, 'c');
-    ASSERT_TRUE(WriteHighScoreFile(Lists({n15, n16, n17, "Ivo"})));
+    ASSERT_EQ(WriteHighScoreFile(Lists({n15, n16, n17, "Ivo"})), SaveResult::Saved);
     frmHighRollers window;
     window.Form_Load();
     const QStringList rows = Rows(window.txtHSTSList);
@@ -116,7 +116,7 @@ TEST_F(HighRollersTest, ResetAsksThenRestoresTheBuiltInLists) {
                  {platform::Answer::Yes, false, false}};
     for (const auto& c : cases) {
         const QStringList custom = Lists({"Ann"});
-        ASSERT_TRUE(WriteHighScoreFile(custom));
+        ASSERT_EQ(WriteHighScoreFile(custom), SaveResult::Saved);
         std::optional<ReadOnlyFolder> readOnly;
         if (!c.writable) ASSERT_TRUE(readOnly.emplace(HighScoreFilePath()).Ok());
         form().LoadHighScores();

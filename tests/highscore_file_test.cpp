@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <numeric>
 
 #include "core/highscore_file.h"
 #include "platform/folders.h"
+#include "platform/regular_file.h"
 #include "support/odd_files.h"
 
 namespace {
@@ -58,19 +64,19 @@ TEST_F(HighScoreFileTest, ResetWritesTheBuiltInListsAndSavingUsesTheSameLayout) 
     EXPECT_EQ(builtIn[0] + builtIn[9], "Marta¤1500Paloma¤1050");
     EXPECT_EQ(builtIn[10] + builtIn[19], "Oskar¤1500Tilde¤1050");
 
-    ASSERT_TRUE(WriteHighScoreFile(builtIn));
+    ASSERT_EQ(WriteHighScoreFile(builtIn), SaveResult::Saved);
     EXPECT_EQ(fileBytes(), reset);
     QStringList lists = builtIn;
     lists[0] = "Zoë Ünal ¤x¤-32768";
-    ASSERT_TRUE(WriteHighScoreFile(lists));
+    ASSERT_EQ(WriteHighScoreFile(lists), SaveResult::Saved);
     EXPECT_EQ(fileBytes().size(), lists.join("").size() + 2 * 20 + 2);  // one byte per character
     EXPECT_EQ(ReadHighScoreFile(), lists);
     QStringList broken = lists;
     broken[1] = "Ann¤1234\n";  // a line end is no part of an entry
-    ASSERT_TRUE(WriteHighScoreFile(broken));
+    ASSERT_EQ(WriteHighScoreFile(broken), SaveResult::Saved);
     lists[1] = "Ann¤1234";
     EXPECT_EQ(ReadHighScoreFile(), lists);
-    EXPECT_FALSE(WriteHighScoreFile(lists.mid(0, 19)));
+    EXPECT_EQ(WriteHighScoreFile(lists.mid(0, 19)), SaveResult::Unchanged);
     EXPECT_EQ(ReadHighScoreFile(), lists);
 }
 
@@ -152,26 +158,76 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     EXPECT_TRUE(folder.entryList(copyNames).isEmpty());
 
     platform::OverrideFolders(dir.path(), dir.path(), dir.filePath("missing/folder"));
-    EXPECT_FALSE(WriteHighScoreFile(builtIn));
+    EXPECT_EQ(WriteHighScoreFile(builtIn), SaveResult::Unchanged);
     EXPECT_EQ(ReadHighScoreFile(), builtIn);
 }
 
-// A shared install: the program folder takes no new file, but the high-score file is the players' to
-// write. Saves go into the file itself.
-TEST_F(HighScoreFileTest, AFileThePlayerMayWriteInAFolderTheyMayNotIsSavedInPlace) {
-    ResetHighScores();
-    const auto permit = [](const QString& path, int everyone) {  // for owner, group and others alike
-        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions::fromInt(everyone * 0x1111)));
-    };
-    permit(dir.path(), QFile::ReadOther | QFile::ExeOther);
-    permit(HighScoreFilePath(), QFile::ReadOther | QFile::WriteOther);
-    QStringList lists = BuiltInHighScores();
-    lists[0] = "Ann¤1600";
-    {
-        AsAnotherUser player;
-        EXPECT_TRUE(WriteHighScoreFile(lists));
-        EXPECT_EQ(ReadHighScoreFile(), lists);
+// Runs work in a child process as the player ("nobody" when the suite is root, who then owns neither
+// folder nor file), with at most limit bytes to a file as "ulimit -f" sets it.
+SaveResult asPlayer(const std::function<SaveResult()>& work, rlim_t limit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize{limit, limit};
+        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0 || (::geteuid() == 0 && (::setgid(65534) || ::setuid(65534))))
+            ::_exit(99);
+        ::_exit(int(work()));
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"highscores.dat"});
-    permit(dir.path(), QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? SaveResult(WEXITSTATUS(status))
+                                                                        : SaveResult(-1);
+}
+
+// Where the program's folder takes no new file (a shared install) or keeps another user's file (a sticky
+// folder), saves go into the file itself: it then holds the new lists or, when the write fails, the old
+// ones, whole. A damaged file is first copied where the player can write, once; without a copy it stays.
+TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
+    const auto stored = [](const QStringList& lists) { return (ScrambleText(lists.join("\r\n") + "\r\n") + "\r\n").toLatin1(); };
+    const QStringList builtIn = BuiltInHighScores();
+    QStringList longer = builtIn, shorter = builtIn;
+    longer[0] = "A player with a much longer name¤1600";
+    shorter[0] = "Al¤1600";
+    const QByteArray damaged = stored(builtIn).replace(ScrambleText("¤1450").toLatin1(), "??");
+    const QString program = dir.filePath("program/"), config = dir.filePath("config/");
+    const auto write = [](const QStringList& lists) { return [lists] { return WriteHighScoreFile(lists); }; };
+    const auto read = [] {
+        ReadHighScoreFile();
+        return ReadHighScoreFile() == BuiltInHighScores() ? SaveResult::Saved : SaveResult::Unchanged;
+    };
+    const struct {
+        const char* title;
+        int folderMode, configMode;
+        QByteArray before;
+        std::function<SaveResult()> work;
+        rlim_t limit;
+        SaveResult result;
+        QByteArray after;
+        int copies;  // of the damaged bytes, in the settings file's folder
+    } cases[] = {
+        {"shared install", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0},
+        {"shorter lists", 0555, 0755, stored(builtIn), write(shorter), RLIM_INFINITY, SaveResult::Saved, stored(shorter), 0},
+        {"size limit", 0555, 0755, stored(builtIn), write(longer), 250, SaveResult::Unchanged, stored(builtIn), 0},
+        {"size limit 0", 0555, 0755, stored(builtIn), write(longer), 0, SaveResult::Unchanged, stored(builtIn), 0},
+        {"sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0},
+        {"damaged, read", 0555, 0777, damaged, read, RLIM_INFINITY, SaveResult::Saved, stored(builtIn), 1},
+        {"damaged, no copy", 0555, 0555, damaged, write(longer), RLIM_INFINITY, SaveResult::Unchanged, damaged, 0},
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()), 0755), 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        QDir(program).removeRecursively();
+        QDir(config).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(config));
+        platform::OverrideFolders(config, dir.path(), program);
+        putFile(c.before);
+        ASSERT_EQ(::chmod(QFile::encodeName(HighScoreFilePath()), 0666), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(program), c.folderMode) | ::chmod(QFile::encodeName(config), c.configMode), 0);
+        EXPECT_EQ(asPlayer(c.work, c.limit), c.result);
+        EXPECT_EQ(fileBytes(), c.after);
+        EXPECT_EQ(QDir(program).entryList(QDir::Files), QStringList{"highscores.dat"});
+        const QStringList copies = QDir(config).entryList({"highscores-damaged-*.dat"});
+        ASSERT_EQ(copies.size(), c.copies);
+        if (c.copies) EXPECT_EQ(*platform::ReadRegularFile(config + copies[0], 1000), damaged);
+        ::chmod(QFile::encodeName(program), 0755);
+    }
 }

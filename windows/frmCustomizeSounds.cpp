@@ -176,8 +176,8 @@ void frmCustomizeSounds::cmdOK_Click() {
     if (!stored) {
         platform::dialogs().MsgBox(
             QStringLiteral("Your sounds could not be saved to the settings file:\n%1\n\n"
-                           "They stay in force until the program ends.")
-                .arg(Settings().FilePath()),
+                           "They stay in force until the program ends. %2")
+                .arg(Settings().FilePath(), SettingsFileAfterFailure()),
             platform::Buttons::OK, platform::Icon::Exclamation);
     }
     Unload();

@@ -168,10 +168,10 @@ void frmHighRollers::lblReset_Click() {
         QStringLiteral("Are you sure you want to reset the high score lists?"), platform::Buttons::YesNo,
         platform::Icon::None, QStringLiteral("Reset Lists?"));
     if (answer != platform::Answer::Yes) return;
-    if (!ResetHighScores()) {
+    if (const SaveResult reset = ResetHighScores(); reset != SaveResult::Saved) {
         platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be reset in\n") +
-                                       HighScoreFilePath() +
-                                       QStringLiteral("\n\nThe file keeps the lists it had."),
+                                       HighScoreFilePath() + QStringLiteral("\n\n") +
+                                       FailedSaveNote(reset, QStringLiteral("The file keeps the lists it had.")),
                                    platform::Buttons::OK, platform::Icon::Exclamation);
     }
     ReloadMainHighScoreLists();

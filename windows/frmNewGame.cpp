@@ -331,8 +331,8 @@ void frmNewGame::cmdSetDefault_Click() {
         // No "Done..." for a save that did not happen; the set-up on screen stays as it is.
         platform::dialogs().MsgBox(
             QStringLiteral("Your game setup could not be saved as the default in the settings file:\n%1\n\n"
-                           "You can still play it now.")
-                .arg(store.FilePath()),
+                           "You can still play it now. %2")
+                .arg(store.FilePath(), SettingsFileAfterFailure()),
             platform::Buttons::OK, platform::Icon::Exclamation);
         return;
     }
