@@ -594,7 +594,8 @@ TEST_F(SetupTest, UnwritableSettingsAreSaidAndTheBuiltInSetupServes) {
         if (!c.writable) {
             const auto& box = dialogs.shown.back();
             EXPECT_EQ(box.text, "Your game setup could not be saved as the default in the settings file:\n" + c.ini +
-                                    "\n\nYou can still play it now. Whatever the settings file could not take keeps its old value there.");
+                                    "\n\nYou can still play it now. Whatever the settings file could not take "
+                                    "keeps its old value there.");
             EXPECT_EQ(box.icon, platform::Icon::Exclamation);
         }
         EXPECT_EQ(PlayerName[0], "Ann");
