@@ -1,6 +1,5 @@
 #include "core/startup.h"
 
-#include <QFile>
 #include <QTime>
 
 #include "core/files.h"
@@ -43,11 +42,9 @@ bool writeMediaFiles() {
     for (const MediaFile& file : mediaFiles()) {
         const QString path = TempDir + file.name;
         if (ExtractResource(file.resource, QStringLiteral("CUSTOM"), path) == 0) continue;
+        // Read through the descriptor it was checked by: a pipe swapped in at the name is not waited on.
         const QByteArray builtIn = platform::LoadResData(QStringLiteral("CUSTOM"), file.resource);
-        QFile copy(path);
-        const bool same = platform::IsReadableRegularFile(path) && copy.size() == builtIn.size() &&
-                          copy.open(QIODevice::ReadOnly) && copy.readAll() == builtIn;
-        inPlace = inPlace && same;
+        inPlace = inPlace && platform::ReadRegularFile(path, builtIn.size()) == builtIn;
     }
     return inPlace;
 }

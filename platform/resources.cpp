@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
@@ -24,8 +25,12 @@ QPixmap LoadResBitmap(int id) {
 }
 
 QPixmap LoadPicture(const QString& path) {
-    if (!IsReadableRegularFile(path)) return {};
-    QImageReader reader(path);
+    // Decoded from the bytes of the one descriptor opened: a pipe swapped in at the name is not waited on.
+    std::optional<QByteArray> bytes = ReadRegularFile(path, qint64(64) << 20);
+    if (!bytes) return {};
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) return {};

@@ -15,7 +15,7 @@ QByteArray LoadResData(const QString& type, int id);
 QPixmap LoadResBitmap(int id);
 
 // A picture file, recognised by its content (GIF data under a .jpg name loads);
-// a null pixmap when the file is missing, not a regular readable file, or not a picture.
+// a null pixmap when the file is missing, not a regular readable file, over 64 MB, or not a picture.
 QPixmap LoadPicture(const QString& path);
 
 }  // namespace platform
