@@ -1,11 +1,14 @@
 #include "platform/sound.h"
 
+#include <fcntl.h>
 #include <pulse/simple.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QtEndian>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <limits>
 #include <memory>
@@ -27,6 +30,7 @@ struct WaveFormat {
 
 // The format chunk and where the sound data lies; nothing when it is not a RIFF/WAVE file.
 std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
+    if (!file.seek(0)) return {};
     const QByteArray head = file.read(12);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return {};
     WaveFormat wave;
@@ -63,12 +67,16 @@ bool IsPcm(const WaveFormat& wave) { return wave.tag == 1 || wave.tag == 3; }
 // Outside this a file is damaged: a sound server refuses it or holds it for hours.
 bool PlayableRate(const WaveFormat& wave) { return wave.sampleRate >= 1000 && wave.sampleRate <= 384000; }
 
-}  // namespace
+// Opens a regular file without blocking and without following another user's link: a pipe or
+// device at the name (swapped in at any time) is never waited on.
+bool OpenWave(const QString& path, QFile& file) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    if (fd >= 0) ::close(fd);
+    return false;
+}
 
-int WaveDurationMs(const QString& path) {
-    if (!IsReadableRegularFile(path)) return -1;  // a pipe or device would block the read
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
+int DurationMs(QFile& file) {
     const std::optional<WaveFormat> wave = ReadWaveFormat(file);
     if (!wave || !PlayableRate(*wave)) return -1;
     const quint64 bytes = quint64(wave->dataBytes);
@@ -83,16 +91,25 @@ int WaveDurationMs(const QString& path) {
     return ms > quint64(std::numeric_limits<int>::max()) ? -1 : int(ms);
 }
 
+}  // namespace
+
+int WaveDurationMs(const QString& path) {
+    QFile file;
+    return OpenWave(path, file) ? DurationMs(file) : -1;
+}
+
 bool SoundPlayer::Play(const QString& path) {
     if (Playing()) return false;
-    const int length = WaveDurationMs(path);
+    QFile wave;  // the one open of the file: checked, measured and played through it
+    if (!OpenWave(path, wave)) return false;
+    const int length = DurationMs(wave);
     if (length < 0) return false;
-    return Start(path, length);
+    return Start(path, wave, length);
 }
 
 bool RecordingSound::Playing() { return busy && qint32(busyUntil - TickCount()) > 0; }
 
-bool RecordingSound::Start(const QString& path, int lengthMs) {
+bool RecordingSound::Start(const QString& path, QFile&, int lengthMs) {
     busy = true;
     busyUntil = TickCount() + quint32(lengthMs);
     played << path;
@@ -118,7 +135,8 @@ std::optional<pa_sample_spec> ServerFormat(const WaveFormat& wave) {
 // Each sound plays on a thread of its own, so that it starts and ends whatever the
 // user-interface thread does, and connects to the server afresh: one that went away and
 // came back is found again, and without one nothing is heard. The thread reads the file
-// as it plays; the user-interface thread only checks its header.
+// as it plays, through a copy of the descriptor that was checked; the user-interface thread
+// only checks its header.
 class Speakers : public SoundPlayer {
 public:
     void Beep() override { QApplication::beep(); }
@@ -127,22 +145,24 @@ public:
     // two seconds after the sound should have ended.
     bool Playing() override { return last && !last->ended && Clock::now() < last->givenUpAt; }
 
-    bool Start(const QString& path, int lengthMs) override {
+    bool Start(const QString&, QFile& file, int lengthMs) override {
         if (last && !last->ended) return false;  // one given up on is still stuck in the server
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return false;
         const std::optional<WaveFormat> wave = ReadWaveFormat(file);
         const std::optional<pa_sample_spec> spec = wave ? ServerFormat(*wave) : std::nullopt;
         if (!spec) return false;
         const qint64 bytes = wave->dataBytes - wave->dataBytes % wave->blockAlign;
         if (bytes == 0) return false;
+        const int fd = ::fcntl(file.handle(), F_DUPFD_CLOEXEC, 0);
+        if (fd < 0) return false;
         auto sound = std::make_shared<Sound>(Clock::now() + std::chrono::milliseconds(lengthMs + 2000));
         try {
-            std::thread([spec = *spec, path, start = wave->dataStart, bytes, sound] {
-                PlayToTheEnd(spec, path, start, bytes, *sound);
+            std::thread([spec = *spec, fd, start = wave->dataStart, bytes, sound] {
+                PlayToTheEnd(spec, fd, start, bytes, *sound);
+                ::close(fd);
                 sound->ended = true;
             }).detach();
         } catch (const std::system_error&) {  // no thread to be had
+            ::close(fd);
             return false;
         }
         last = sound;
@@ -161,10 +181,7 @@ private:
 
     // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
     // sound; it ends when its last sample has been played, after the drain.
-    static void PlayToTheEnd(const pa_sample_spec& spec, const QString& path, qint64 start, qint64 bytes,
-                             const Sound& sound) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(start)) return;
+    static void PlayToTheEnd(const pa_sample_spec& spec, int fd, qint64 start, qint64 bytes, const Sound& sound) {
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
         buffer.tlength = quint32(qMin<qint64>(bytes, qint64(pa_usec_to_bytes(100000, &spec))));
@@ -174,14 +191,14 @@ private:
         if (!stream) return;
         // A hundredth of a second at a time: a write held up by a stalled server finishes when the
         // server goes on, and is heard even when the sound was given up on meanwhile.
-        const qint64 chunk = qint64(pa_usec_to_bytes(10000, &spec));
+        QByteArray data(qsizetype(pa_usec_to_bytes(10000, &spec)), Qt::Uninitialized);
         bool written = true;
-        for (qint64 left = bytes; left > 0 && written;) {
-            const QByteArray data = file.read(qMin(left, chunk));
-            if (data.isEmpty()) break;  // the file was cut short meanwhile
-            written = !sound.Abandoned() &&
-                      pa_simple_write(stream, data.constData(), std::size_t(data.size()), &error) == 0;
-            left -= data.size();
+        for (qint64 at = start, end = start + bytes; at < end && written;) {
+            const ssize_t got = ::pread(fd, data.data(), size_t(qMin(end - at, qint64(data.size()))), at);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) break;  // the file was cut short meanwhile
+            written = !sound.Abandoned() && pa_simple_write(stream, data.constData(), std::size_t(got), &error) == 0;
+            at += got;
         }
         if (written && pa_simple_drain(stream, &error) == 0) {
             const pa_usec_t left = pa_simple_get_latency(stream, &error);  // in the server's own buffer

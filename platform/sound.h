@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
+
 // Sound effects: one at a time. A request while a sound still plays is
 // dropped; a missing or unreadable file plays nothing and reports failure.
 namespace platform {
@@ -14,8 +16,9 @@ public:
 
     // Whether the last sound started is still being heard.
     virtual bool Playing() = 0;
-    // Starts a checked WAV file of the given length; false when it cannot play.
-    virtual bool Start(const QString& path, int lengthMs) = 0;
+    // Starts a checked WAV file of the given length from `wave`, the file opened once for it (as a
+    // regular file, without blocking); false when it cannot play.
+    virtual bool Start(const QString& path, QFile& wave, int lengthMs) = 0;
 };
 
 SoundPlayer& sound();
@@ -30,7 +33,7 @@ class RecordingSound : public SoundPlayer {
 public:
     void Beep() override { ++beeps; }
     bool Playing() override;
-    bool Start(const QString& path, int lengthMs) override;
+    bool Start(const QString& path, QFile& wave, int lengthMs) override;
 
     QStringList played;  // sounds actually started
     int beeps = 0;

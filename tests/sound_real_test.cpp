@@ -293,9 +293,9 @@ public:
     explicit Witness(platform::SoundPlayer& speakers) : speakers(speakers) {}
     void Beep() override {}
     bool Playing() override { return speakers.Playing(); }
-    bool Start(const QString& path, int lengthMs) override {
+    bool Start(const QString& path, QFile& wave, int lengthMs) override {
         const Ms at = WallMs();
-        const bool started = speakers.Start(path, lengthMs);
+        const bool started = speakers.Start(path, wave, lengthMs);
         if (started) starts.emplace_back(path, at);
         return started;
     }
