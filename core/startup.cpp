@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include <QTime>
+#include <csignal>
 
 #include "core/files.h"
 #include "core/numeric.h"
@@ -76,6 +77,8 @@ QString writtenValue(const QString& key, const QString& meant) {
 }  // namespace
 
 void Main() {
+    // Under a file-size limit a write then fails, and says so, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     Quitting = false;
     platform::Randomize(unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     OptionsOpen = false;
