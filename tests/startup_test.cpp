@@ -6,12 +6,14 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QProcess>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
 
 #include "core/pushbutton.h"
+#include "core/services.h"
 #include "core/settings_store.h"
 #include "core/startup.h"
 #include "core/state.h"
@@ -331,6 +333,30 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         if (watchdog) EXPECT_FALSE(watchdog->Finish()) << "start-up waited on a pipe";
         watchdog.reset();
     }
+}
+
+// Another user who owns the temporary folder keeps swapping pipes in at a sound's and the background's
+// names, and the game's own bytes back: no start may wait on a pipe, however the swaps fall.
+TEST_F(StartupTest, PipesAnotherUserSwapsInAtMediaNamesAreNeverWaitedOn) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can act as another user";
+    Main();  // the copies that user takes over
+    ASSERT_EQ(QProcess::execute("sh", {"-c", "chmod 755 \"$0\" && chown -R nobody: \"$0/temp\"", root.path()}), 0);
+    QProcess swapper;  // as that user: each name's copy and a pipe put aside, then the pipe in and the copy back
+    swapper.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "perl", "-MPOSIX", "-e",
+                              R"(chdir shift; for (@ARGV) { link $_, ".$_"; mkfifo ".$_.p", 0644 } $| = print "on";
+                                 while (1) { for $n (@ARGV) { link($_, ".i"), rename(".i", $n) for ".$n.p", ".$n" } })",
+                              TempDir_(), "bust.wav", "2ovdsk9.jpg"});
+    ASSERT_TRUE(swapper.waitForReadyRead()) << swapper.readAllStandardError().toStdString();
+    PipeWatchdog watchdog({TempDir_() + ".bust.wav.p", TempDir_() + ".2ovdsk9.jpg.p"});
+    for (int start = 0; start < 100 || (dialogs.shown.empty() && start < 1000); ++start) {  // until a pipe was met
+        Main();
+        PlaySoundFile(SndDravik);
+        platform::Pause(5000);
+    }
+    EXPECT_FALSE(watchdog.Finish()) << "a start waited on another user's pipe";
+    EXPECT_GT(dialogs.shown.size(), 0u) << "no start met a pipe: the swaps did not happen";
+    swapper.kill();
+    swapper.waitForFinished();
 }
 
 // Files named like the settings or high-score file are the player's copies as much as leftovers of a
