@@ -212,9 +212,15 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
     for (int i = 0; i < 4096; ++i) junk.append(char((i * 7919) % 256));
     ini.write(junk);
     ini.close();
+    QFile scores(ProgramDir() + "highscores.dat");  // a damaged one is said once, with its copy
+    ASSERT_TRUE(scores.open(QIODevice::WriteOnly) && scores.write(junk) == junk.size());
+    scores.close();
     Main();
     EXPECT_TRUE(MainForm().isVisible());
     EXPECT_EQ(PlayToScore, 5000);
+    const QStringList copies = QDir(ProgramDir()).entryList({"highscores-damaged-*.dat"});
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(dialogs.Texts().filter("was damaged").filter(ProgramDir() + copies[0]).size(), 1);
     UnloadMainForm();
 
     // 50 MB of an empty key over and over, which start-up fills in: every read and write is one pass.
