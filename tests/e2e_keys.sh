@@ -29,6 +29,14 @@ visible() {
     done
     return 1
 }
+# Waits up to 5 s until no visible window's title matches.
+gone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
 # Gives the keyboard to the visible window whose title matches (there is no window manager to do it).
 focus() { timeout 5 xdotool search --onlyvisible --name "$1" windowfocus --sync >/dev/null 2>&1; }
 # Number of visible windows of the program.
@@ -66,9 +74,12 @@ focus "Start New Game"
 xdotool key Return
 sleep 1
 xdotool search --onlyvisible --name "Start New Game" >/dev/null 2>&1 && fail "Enter on the focused Play did nothing"
-xdotool mousemove --window "$main" 74 12 click 1 && sleep 0.5 && xdotool key Up Return && focus "^About Orvane" &&
-    xdotool key Tab Return && visible "Credits$" || fail "Enter on the About box's focused Credits did not open them"
-focus "Credits$" && xdotool key Escape && focus "^About Orvane" && xdotool key Escape
+before=$(windows)
+xdotool mousemove --window "$main" 74 12 click 1  # the Help menu; Up and Enter pick its last entry, About
+for _ in $(seq 50); do [ "$(windows)" -gt "$before" ] && break; sleep 0.1; done
+xdotool key Up Return && visible "^About Orvane" && focus "^About Orvane" && xdotool key Tab Return &&
+    visible "Credits$" || fail "Enter on the About box's focused Credits did not open them"
+for window in "Credits$" "^About Orvane"; do focus "$window" && xdotool key Escape && gone "$window"; done
 
 # Two people play. After a throw, Shift+1 .. Shift+6 ("!", "@" ...) take a die into the set-aside
 # row; a throw without a scoring die passes the turn with the row empty, and the next seat throws.
