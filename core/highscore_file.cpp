@@ -92,15 +92,18 @@ bool isWhole(const QByteArray& bytes) {
 
 // A copy of a damaged file's bytes under a dated name, beside it when its folder takes one, else in
 // the settings file's folder; never over an earlier copy. Bytes that an earlier copy holds already are
-// not copied again. The copy's path, empty when none could be made; made tells whether it is new.
-QString keepCopy(const QByteArray& bytes, bool& made) {
-    made = false;
+// not copied again. The path is empty when no copy could be made.
+struct Copy {
+    QString path;
+    bool made = false;  // by this call
+};
+Copy keepCopy(const QByteArray& bytes) {
     const QStringList folders{platform::ProgramFolder(), platform::ConfigFolder()};
     for (const QString& folder : folders) {
         for (const QFileInfo& copy : QDir(folder).entryInfoList({QStringLiteral("highscores-damaged-*.dat")},
                                                                 QDir::Files | QDir::NoSymLinks)) {
             if (copy.size() == bytes.size() && platform::ReadRegularFile(copy.filePath(), bytes.size()) == bytes)
-                return copy.filePath();
+                return {copy.filePath()};
         }
     }
     const QString name = QStringLiteral("highscores-damaged-") +
@@ -110,23 +113,28 @@ QString keepCopy(const QByteArray& bytes, bool& made) {
         for (int n = 1; n <= 100; ++n) {
             const QString copy = folder + name + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
             if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink()) continue;
-            made = WriteFileBytes(copy, bytes) == 0;
-            if (made) return copy;
+            if (WriteFileBytes(copy, bytes) == 0) return {copy, true};
             break;
         }
     }
-    return QString();
+    return {};
 }
 
-// Nothing overwrites a damaged file before its bytes are kept in a copy: where none can be made (or the
-// file cannot be read to make one), it stays as it is.
-SaveResult writeText(const QString& plain) {
+// Saves the entries. Nothing overwrites a damaged file before its bytes are kept in a copy (whose path
+// goes to newCopy when this made it): where none can be made, or the file cannot be read, it stays.
+SaveResult writeEntries(const QStringList& entries, QString* newCopy = nullptr) {
     const QString path = HighScoreFilePath();
     if (FileExists(path)) {
         const std::optional<QByteArray> old = platform::ReadRegularFile(path, MaxFileSize);
-        bool made = false;
-        if (!old || (!old->isEmpty() && !isWhole(*old) && keepCopy(*old, made).isEmpty())) return SaveResult::Unchanged;
+        if (!old) return SaveResult::Unchanged;
+        if (!old->isEmpty() && !isWhole(*old)) {
+            const Copy copy = keepCopy(*old);
+            if (copy.path.isEmpty()) return SaveResult::Unchanged;
+            if (copy.made && newCopy) *newCopy = copy.path;
+        }
     }
+    QString plain;
+    for (QString entry : entries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
     return SaveWholeFile(path, (ScrambleText(plain) + LineEnd).toLatin1());
 }
 
@@ -144,16 +152,14 @@ QString HighScoreFilePath() { return platform::ProgramFolder() + QStringLiteral(
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }
 
-SaveResult ResetHighScores() {
-    QString plain = BuiltInText;
-    return writeText(plain.replace(u'|', LineEnd));
-}
+SaveResult ResetHighScores() { return writeEntries(BuiltInHighScores()); }
 
 SaveResult WriteHighScoreFile(const QStringList& twentyEntries) {
-    if (twentyEntries.size() != EntryCount) return SaveResult::Unchanged;
-    QString plain;
-    for (QString entry : twentyEntries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
-    return writeText(plain);
+    return twentyEntries.size() == EntryCount ? writeEntries(twentyEntries) : SaveResult::Unchanged;
+}
+
+QString HighScoreFileAfterFailure(SaveResult result) {
+    return FailedSaveNote(result, QStringLiteral("The file keeps the lists it had."));
 }
 
 QStringList ReadHighScoreFile(QString* newCopy) {
@@ -169,9 +175,6 @@ QStringList ReadHighScoreFile(QString* newCopy) {
     // Damaged: nothing a player earned is lost. The old bytes stay in a copy before the file is
     // rewritten in its own form.
     const QStringList entries = recoveredEntries(*bytes);
-    bool made = false;
-    const QString copy = bytes->isEmpty() ? QString() : keepCopy(*bytes, made);
-    if (made && newCopy) *newCopy = copy;
-    WriteHighScoreFile(entries);
+    writeEntries(entries, newCopy);
     return entries;
 }

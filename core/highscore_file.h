@@ -25,6 +25,9 @@ SaveResult ResetHighScores();
 // count is not twenty. CR and LF are left out of the entries.
 SaveResult WriteHighScoreFile(const QStringList& twentyEntries);
 
+// For a message after a save of the file that failed: what the file holds now.
+QString HighScoreFileAfterFailure(SaveResult result);
+
 // The twenty entries of the file. A missing file is written with the built-in lists, which are returned.
 // In a damaged file the entries that can still be read keep their places and the built-in entries fill
 // the others; the damaged file is copied to "highscores-damaged-<date>-<time>.dat" beside it (in the

@@ -101,7 +101,7 @@ void frmMain::SaveHighScores() {
     platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be saved to\n") +
                                    HighScoreFilePath() +
                                    QStringLiteral("\n\nThey are kept until the game is closed. ") +
-                                   FailedSaveNote(saved, QStringLiteral("The file keeps the lists it had.")),
+                                   HighScoreFileAfterFailure(saved),
                                platform::Buttons::OK, platform::Icon::Exclamation);
 }
 

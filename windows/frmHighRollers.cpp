@@ -171,7 +171,7 @@ void frmHighRollers::lblReset_Click() {
     if (const SaveResult reset = ResetHighScores(); reset != SaveResult::Saved) {
         platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be reset in\n") +
                                        HighScoreFilePath() + QStringLiteral("\n\n") +
-                                       FailedSaveNote(reset, QStringLiteral("The file keeps the lists it had.")),
+                                       HighScoreFileAfterFailure(reset),
                                    platform::Buttons::OK, platform::Icon::Exclamation);
     }
     ReloadMainHighScoreLists();
