@@ -1,13 +1,19 @@
 #include "core/highscore_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <functional>
 
-#include "core/files.h"
 #include "core/safe_save.h"
 #include "core/state.h"
 #include "platform/folders.h"
@@ -16,6 +22,7 @@
 namespace {
 
 constexpr int EntryCount = 20;
+constexpr int ListSize = 10;
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;  // a bigger one is no high-score file
 const QString LineEnd = QStringLiteral("\r\n");
 
@@ -91,8 +98,9 @@ bool isWhole(const QByteArray& bytes) {
 }
 
 // A copy of a damaged file's bytes under a dated name, beside it when its folder takes one, else in
-// the settings file's folder; never over an earlier copy. Bytes that an earlier copy holds already are
-// not copied again. The path is empty when no copy could be made.
+// the settings file's folder. It appears whole or not at all, and never over an earlier copy: a second
+// copy in the same second takes the next number. Bytes that an earlier copy holds already are not
+// copied again. The path is empty when no copy could be made.
 struct Copy {
     QString path;
     bool made = false;  // by this call
@@ -112,30 +120,95 @@ Copy keepCopy(const QByteArray& bytes) {
         QDir().mkpath(folder);
         for (int n = 1; n <= 100; ++n) {
             const QString copy = folder + name + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
-            if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink()) continue;
-            if (WriteFileBytes(copy, bytes) == 0) return {copy, true};
-            break;
+            const int error = CreateWholeFile(copy, bytes);
+            if (error == 0) return {copy, true};
+            if (error != EEXIST) break;
         }
     }
     return {};
 }
 
-// Saves the entries. Nothing overwrites a damaged file before its bytes are kept in a copy (whose path
-// goes to newCopy when this made it): where none can be made, or the file cannot be read, it stays.
-SaveResult writeEntries(const QStringList& entries, QString* newCopy = nullptr) {
-    const QString path = HighScoreFilePath();
-    if (FileExists(path)) {
-        const std::optional<QByteArray> old = platform::ReadRegularFile(path, MaxFileSize);
-        if (!old) return SaveResult::Unchanged;
-        if (!old->isEmpty() && !isWhole(*old)) {
-            const Copy copy = keepCopy(*old);
-            if (copy.path.isEmpty()) return SaveResult::Unchanged;
-            if (copy.made && newCopy) *newCopy = copy.path;
+// The file opened and locked (LOCK_SH to read, LOCK_EX to save) while the name still leads to it: a
+// save that replaced it meanwhile leaves the lock on a file no longer there, so it is taken again.
+// -1 when the file is missing (missing is then set), cannot be read, or stays locked for seconds.
+int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
+    missing = false;
+    for (int tries = 0; tries < 5000; ++tries) {
+        const int fd = target.Open(O_RDONLY);
+        if (fd < 0) {
+            missing = target.Missing();
+            return -1;
         }
+        bool locked = false;
+        for (; !(locked = ::flock(fd, how | LOCK_NB) == 0) && tries < 5000; ++tries) ::usleep(1000);
+        struct stat held, named;
+        if (locked && ::fstat(fd, &held) == 0 &&
+            ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
     }
+    return -1;
+}
+
+// The twenty entries of a file's bytes, as read by ReadHighScoreFile.
+QStringList entriesOf(const QByteArray& bytes) {
+    return isWhole(bytes) ? UnscrambleText(QString::fromLatin1(bytes)).split(LineEnd).mid(0, EntryCount)
+                          : recoveredEntries(bytes);
+}
+
+using Change = std::function<QStringList(const QStringList&)>;
+
+// Saves the lists that change makes of the lists that the old bytes hold (the built-in lists when
+// there are none). Nothing overwrites a damaged file before its bytes are kept in a copy (whose path
+// goes to newCopy when this made it): where none can be made, it stays. saved receives the lists that
+// the file holds afterwards.
+SaveResult saveOver(const platform::PathTarget& target, const std::optional<QByteArray>& old, const Change& change,
+                    QStringList* saved, QString* newCopy) {
+    const QStringList now = old ? entriesOf(*old) : BuiltInHighScores();
+    if (saved) *saved = now;
+    if (old && !old->isEmpty() && !isWhole(*old)) {
+        const Copy copy = keepCopy(*old);
+        if (copy.path.isEmpty()) return SaveResult::Unchanged;
+        if (copy.made && newCopy) *newCopy = copy.path;
+    }
+    QStringList entries = change(now);
     QString plain;
-    for (QString entry : entries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
-    return SaveWholeFile(path, (ScrambleText(plain) + LineEnd).toLatin1());
+    for (QString& entry : entries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
+    const SaveResult result = SaveWholeFile(target, (ScrambleText(plain) + LineEnd).toLatin1());
+    if (saved && result == SaveResult::Saved) *saved = entries;
+    return result;
+}
+
+// saveOver on the file as it is under an exclusive lock: no other game's save comes between the read
+// and the save. A file that cannot be read or locked stays as it is.
+SaveResult writeEntries(const Change& change, QStringList* saved = nullptr, QString* newCopy = nullptr) {
+    const platform::PathTarget target(HighScoreFilePath());
+    bool missing = false;
+    const int fd = lockedFile(target, LOCK_EX, missing);
+    if (fd < 0) return missing ? saveOver(target, std::nullopt, change, saved, newCopy) : SaveResult::Unchanged;
+    const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxFileSize);
+    const SaveResult result = old ? saveOver(target, old, change, saved, newCopy) : SaveResult::Unchanged;
+    ::close(fd);
+    return result;
+}
+
+// The lists with the entries that mine holds beyond base, each where it ranks: below every entry with
+// a score at least as high. A list keeps its best ten.
+QStringList withNewEntries(const QStringList& lists, const QStringList& base, const QStringList& mine) {
+    const auto score = [](const QString& entry) { return entry.section(ListSeparator, -1).toInt(); };
+    QStringList result;
+    for (int first = 0; first < EntryCount; first += ListSize) {
+        QStringList list = lists.mid(first, ListSize), seen = base.mid(first, ListSize);
+        for (const QString& entry : mine.mid(first, ListSize)) {
+            if (seen.removeOne(entry)) continue;
+            const auto below = std::find_if(list.begin(), list.end(),
+                                            [&](const QString& other) { return score(other) < score(entry); });
+            list.insert(below - list.begin(), entry);
+        }
+        result += list.mid(0, ListSize);
+    }
+    return result;
 }
 
 }  // namespace
@@ -152,10 +225,18 @@ QString HighScoreFilePath() { return platform::ProgramFolder() + QStringLiteral(
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }
 
-SaveResult ResetHighScores() { return writeEntries(BuiltInHighScores()); }
+SaveResult ResetHighScores() {
+    return writeEntries([](const QStringList&) { return BuiltInHighScores(); });
+}
 
 SaveResult WriteHighScoreFile(const QStringList& twentyEntries) {
-    return twentyEntries.size() == EntryCount ? writeEntries(twentyEntries) : SaveResult::Unchanged;
+    if (twentyEntries.size() != EntryCount) return SaveResult::Unchanged;
+    return writeEntries([&](const QStringList&) { return twentyEntries; });
+}
+
+SaveResult MergeHighScoreFile(const QStringList& base, const QStringList& lists, QStringList* saved) {
+    if (lists.size() != EntryCount) return SaveResult::Unchanged;
+    return writeEntries([&](const QStringList& now) { return withNewEntries(now, base, lists); }, saved);
 }
 
 QString HighScoreFileAfterFailure(SaveResult result) {
@@ -163,18 +244,15 @@ QString HighScoreFileAfterFailure(SaveResult result) {
 }
 
 QStringList ReadHighScoreFile(QString* newCopy) {
-    const QString path = HighScoreFilePath();
-    if (!FileExists(path)) {
-        ResetHighScores();
-        return BuiltInHighScores();
-    }
-    const std::optional<QByteArray> bytes = platform::ReadRegularFile(path, MaxFileSize);
-    if (!bytes) return BuiltInHighScores();  // left as it is
-    if (isWhole(*bytes)) return UnscrambleText(QString::fromLatin1(*bytes)).split(LineEnd).mid(0, EntryCount);
-
-    // Damaged: nothing a player earned is lost. The old bytes stay in a copy before the file is
-    // rewritten in its own form.
-    const QStringList entries = recoveredEntries(*bytes);
-    writeEntries(entries, newCopy);
-    return entries;
+    const platform::PathTarget target(HighScoreFilePath());
+    bool missing = false;
+    const int fd = lockedFile(target, LOCK_SH, missing);
+    const std::optional<QByteArray> bytes = fd >= 0 ? platform::ReadOpenFile(fd, MaxFileSize) : std::nullopt;
+    if (fd >= 0) ::close(fd);
+    if (bytes && isWhole(*bytes)) return entriesOf(*bytes);
+    // Missing or damaged: written again in its own form, from what it holds once it is locked for
+    // that. Nothing a player earned is lost: the old bytes of a damaged file stay in a copy.
+    QStringList entries = BuiltInHighScores();
+    if (missing || bytes) writeEntries([](const QStringList& now) { return now; }, &entries, newCopy);
+    return entries;  // a file that cannot be read is left alone
 }

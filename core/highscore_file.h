@@ -17,6 +17,9 @@ QString HighScoreFilePath();
 // The twenty built-in entries: ten single-turn entries, then ten margin entries.
 QStringList BuiltInHighScores();
 
+// Every save takes an exclusive lock on the file (flock) and reads it again under it; every read takes
+// a shared one. Two games on one file (a shared install) then never tear it or lose each other's saves.
+
 // Replaces the file with the built-in lists, saved as SaveWholeFile does. A damaged file is first
 // copied as ReadHighScoreFile copies it; one that cannot be copied stays as it is.
 SaveResult ResetHighScores();
@@ -24,6 +27,12 @@ SaveResult ResetHighScores();
 // Replaces the file with these twenty entries as ResetHighScores does; the file stays as it is when the
 // count is not twenty. CR and LF are left out of the entries.
 SaveResult WriteHighScoreFile(const QStringList& twentyEntries);
+
+// Saves the entries that lists holds beyond base (the lists as this game last read or saved them) into
+// the file's lists as they are now, each where it ranks, so that no entry another game saved meanwhile
+// is lost; otherwise as WriteHighScoreFile. saved, when given, receives the twenty entries that the
+// file holds afterwards.
+SaveResult MergeHighScoreFile(const QStringList& base, const QStringList& lists, QStringList* saved = nullptr);
 
 // For a message after a save of the file that failed: what the file holds now.
 QString HighScoreFileAfterFailure(SaveResult result);

@@ -1,16 +1,30 @@
 #include "core/safe_save.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/regular_file.h"
 
 namespace {
 
 constexpr qint64 MaxInPlaceSize = 64 * 1024 * 1024;
+
+bool writeAll(int fd, const QByteArray& bytes) { return ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size(); }
+
+// A new empty file in the folder, named after name with a suffix of its own. -1 when none can be made.
+int makeTemporary(int folder, const QByteArray& name, QByteArray& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int fd = ::openat(folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
 
 // Writes bytes from the start of the file in one call, with line ends after them up to length so that
 // nothing of a longer old content is left, then cuts the file to the bytes. A kill between the two
@@ -22,8 +36,16 @@ bool overwrite(int fd, QByteArray bytes, qint64 length) {
     return ::pwrite(fd, bytes.constData(), size_t(bytes.size()), 0) == bytes.size() && ::ftruncate(fd, size) == 0;
 }
 
-SaveResult writeInPlace(const QString& path, const QByteArray& bytes) {
-    const int fd = platform::OpenRegularFile(path, O_RDWR);
+// After a failed write: whether the file holds the old bytes again, read back rather than judged by the
+// writes (a size limit cuts a write of bytes that are there already).
+SaveResult heldAfterFailure(int fd, const QByteArray& old) {
+    (void)::ftruncate(fd, old.size());
+    platform::SyncFile(fd);
+    return platform::ReadOpenFile(fd, MaxInPlaceSize) == old ? SaveResult::Unchanged : SaveResult::Damaged;
+}
+
+SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& bytes) {
+    const int fd = target.Open(O_RDWR);
     if (fd < 0) return SaveResult::Unchanged;
     const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxInPlaceSize);
     if (!old) {
@@ -34,36 +56,53 @@ SaveResult writeInPlace(const QString& path, const QByteArray& bytes) {
     // byte has changed.
     const qint64 length = std::max(old->size(), bytes.size());
     const QByteArray growth(length - old->size(), '\n');
-    if (!growth.isEmpty() && ::pwrite(fd, growth.constData(), size_t(growth.size()), old->size()) != growth.size()) {
-        const bool cut = ::ftruncate(fd, old->size()) == 0;
-        ::close(fd);
-        return cut ? SaveResult::Unchanged : SaveResult::Damaged;
-    }
     SaveResult result = SaveResult::Saved;
-    if (!overwrite(fd, bytes, length) || ::fsync(fd) != 0)
-        result = overwrite(fd, *old, length) && ::fsync(fd) == 0 ? SaveResult::Unchanged : SaveResult::Damaged;
+    if (!growth.isEmpty() && ::pwrite(fd, growth.constData(), size_t(growth.size()), old->size()) != growth.size()) {
+        result = heldAfterFailure(fd, *old);
+    }    else if (!overwrite(fd, bytes, length) || !platform::SyncFile(fd)) {
+        overwrite(fd, *old, length);
+        result = heldAfterFailure(fd, *old);
+    }
     // An error that only the close reports: the old bytes go back through a new descriptor.
     if (::close(fd) != 0 && result == SaveResult::Saved)
-        return writeInPlace(path, *old) == SaveResult::Saved ? SaveResult::Unchanged : SaveResult::Damaged;
+        return writeInPlace(target, *old) == SaveResult::Saved ? SaveResult::Unchanged : SaveResult::Damaged;
     return result;
 }
 
 }  // namespace
 
 SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        // A buffered write fails only when it is flushed, and an error that the disk reports late only
-        // at the sync, both of which commit() would ignore and put the short file in place anyway.
-        if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(int(file.handle())) != 0) {
-            file.cancelWriting();
-            return SaveResult::Unchanged;
-        }
-        if (file.commit()) return SaveResult::Saved;
-        if (file.error() != QFileDevice::RenameError) return SaveResult::Unchanged;
+    return SaveWholeFile(platform::PathTarget(path), bytes);
+}
+
+SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes) {
+    struct stat there;
+    const bool exists = target.Valid() && ::fstatat(target.Folder(), target.Name(), &there, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!target.Valid() || (exists ? !S_ISREG(there.st_mode) : errno != ENOENT)) return SaveResult::Unchanged;
+    QByteArray temporary;
+    if (const int fd = makeTemporary(target.Folder(), target.Name(), temporary); fd >= 0) {
+        if (exists) (void)::fchmod(fd, there.st_mode & 0777);
+        const bool written = writeAll(fd, bytes) && platform::SyncFile(fd);
+        const bool closed = ::close(fd) == 0;
+        if (written && closed && ::renameat(target.Folder(), temporary.constData(), target.Folder(), target.Name()) == 0)
+            return SaveResult::Saved;
+        ::unlinkat(target.Folder(), temporary.constData(), 0);
+        if (!written || !closed) return SaveResult::Unchanged;
     }
     // No new file could be made, or it could not take the old one's place.
-    return writeInPlace(path, bytes);
+    return exists ? writeInPlace(target, bytes) : SaveResult::Unchanged;
+}
+
+int CreateWholeFile(const QString& path, const QByteArray& bytes) {
+    const platform::PathTarget target(path);
+    QByteArray temporary;
+    const int fd = target.Valid() ? makeTemporary(target.Folder(), target.Name(), temporary) : -1;
+    if (fd < 0) return target.Valid() ? errno : ENOENT;
+    const bool written = writeAll(fd, bytes) && platform::SyncFile(fd);
+    int error = ::close(fd) == 0 && written ? 0 : EIO;
+    if (error == 0 && ::linkat(target.Folder(), temporary.constData(), target.Folder(), target.Name(), 0) != 0) error = errno;
+    ::unlinkat(target.Folder(), temporary.constData(), 0);
+    return error;
 }
 
 QString FailedSaveNote(SaveResult result, const QString& kept) {

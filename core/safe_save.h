@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+class PathTarget;
+}
+
 // What a save left in the file.
 enum class SaveResult {
     Saved,      // the new bytes
@@ -10,13 +14,22 @@ enum class SaveResult {
     Damaged,    // a failed write could not be undone: parts of both
 };
 
-// Replaces the file with exactly these bytes, through a new file put in its place. Where that cannot
-// be done (a folder that takes no new file, a sticky folder that keeps another user's file) but the
-// file itself may be written, the file is written in place: the new bytes over the old ones, then cut
-// to length. A kill at any moment then leaves the old or the new bytes (maybe with blank lines after
-// them), never a cut file, as long as the file fits in one memory page; a write that fails puts the old
-// bytes back.
+// Replaces the file that the path leads to (see platform::PathTarget: a link is followed only where the
+// kernel's rule for shared folders would follow it) with exactly these bytes. A new file is written in
+// its folder, flushed to disk and renamed onto its name, so a link put there meanwhile is replaced,
+// never followed. Where that cannot be done (a folder that takes no new file, a sticky folder that keeps
+// another user's file) but the file itself may be written, it is written in place: the new bytes over
+// the old ones, then cut to length. A kill at any moment then leaves the old or the new bytes (maybe
+// with blank lines after them), never a cut file, as long as the file fits in one memory page (4 KiB);
+// a write that fails puts the old bytes back. Anything but a regular file or nothing at the name is
+// left as it is (Unchanged).
 SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes);
+SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes);
+
+// Makes a new file at path with these bytes, whole or not at all: they are written and flushed under a
+// temporary name, which is then linked to path. Nothing at path is ever replaced. 0, or the error
+// (EEXIST: the name is taken).
+int CreateWholeFile(const QString& path, const QByteArray& bytes);
 
 // For a message after a save that failed: what the file holds now. kept says it for Unchanged.
 QString FailedSaveNote(SaveResult result, const QString& kept);

@@ -1,11 +1,14 @@
 #include "core/settings_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QByteArrayView>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "core/safe_save.h"
@@ -15,14 +18,17 @@ namespace {
 
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
-// The whole file; empty when it does not exist yet. False when it exists but cannot be read,
-// or is no regular file (opening a pipe waits for a writer).
+// The whole file; empty when it does not exist yet, or when the name is a link that may not be
+// followed. False when it exists but cannot be read, or is no regular file (opening a pipe waits for a
+// writer).
 bool readBytes(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.exists()) return true;
-    if (!platform::IsReadableRegularFile(path) || !file.open(QIODevice::ReadOnly)) return false;
-    bytes = file.readAll();
-    return true;
+    const platform::PathTarget target(path);
+    const int fd = target.Open(O_RDONLY);
+    if (fd < 0) return !target.Valid() || target.Missing();
+    std::optional<QByteArray> read = platform::ReadOpenFile(fd, std::numeric_limits<qsizetype>::max());
+    ::close(fd);
+    if (read) bytes = *std::move(read);
+    return read.has_value();
 }
 
 // One leading byte-order mark belongs to the file, not to its first line.
@@ -183,7 +189,9 @@ bool SettingsStore::Write(const QString& value) {
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
     const SaveResult saved = SaveWholeFile(path_, out);
-    damaged_ = saved == SaveResult::Damaged || (damaged_ && saved != SaveResult::Saved);
+    // Damage stays as long as the file holds it, also when a key is changed in the damaged bytes.
+    if (saved == SaveResult::Damaged) damaged_ = readBytes(path_, bytes) ? std::optional(bytes) : QByteArray();
+    else if (saved == SaveResult::Saved && damaged_ == bytes) damaged_ = out;
     if (saved != SaveResult::Saved) return false;
     if (snapshot_ && snapshot_->bytes == bytes) {  // the file as read before, with this one key changed
         snapshot_->bytes = out;
@@ -197,6 +205,11 @@ bool SettingsStore::Write(const QString& value) {
 bool SettingsStore::WriteInteger(Integer value) { return Write(QString::number(value)); }
 bool SettingsStore::WriteLong(qint32 value) { return Write(QString::number(value)); }
 bool SettingsStore::WriteBoolean(Boolean value) { return Write(QString::number(value ? -1 : 0)); }
+
+bool SettingsStore::Damaged() const {
+    QByteArray bytes;
+    return damaged_ && (!readBytes(path_, bytes) || bytes == *damaged_);
+}
 
 SettingsStore& Settings() {
     static SettingsStore store;

@@ -30,8 +30,9 @@ public:
     bool WriteBoolean(Boolean value);  // "-1" or "0"
 
     QString FilePath() const { return path_; }
-    // True once a failed write could not put the file back as it was, until a write succeeds.
-    bool Damaged() const { return damaged_; }
+    // True while the file holds what a failed write left when it could not put the file back as it
+    // was (also with keys written since).
+    bool Damaged() const;
 
 private:
     // The file's bytes as last read or written, and the first value of every key of the section in
@@ -45,7 +46,7 @@ private:
     QString section_;
     QString key_;
     mutable std::optional<Snapshot> snapshot_;
-    bool damaged_ = false;
+    std::optional<QByteArray> damaged_;  // the damaged file's bytes
 };
 
 // The program's one settings store.

@@ -5,27 +5,61 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 namespace platform {
 
-bool IsReadableRegularFile(const QString& path) {
-    if (path.isEmpty()) return false;
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable();
+namespace {
+
+constexpr int MaxHops = 8;
+
+// The folder part of a path and its last name; the name is empty for a path that ends in a folder.
+std::pair<QByteArray, QByteArray> split(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return {".", path};
+    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
 }
 
-int OpenRegularFile(const QString& path, int access) {
-    if (path.isEmpty()) return -1;
-    const QByteArray name = QFile::encodeName(path);
-    const int flags = access | O_NONBLOCK | O_CLOEXEC;
-    int fd = ::open(name.constData(), flags | O_NOFOLLOW);
-    struct stat link;
-    if (fd < 0 && errno == ELOOP && ::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode) &&
-        link.st_uid == ::geteuid())
-        fd = ::open(name.constData(), flags);
+}  // namespace
+
+PathTarget::PathTarget(const QString& path) {
+    QByteArray rest = QFile::encodeName(path);
+    int base = AT_FDCWD;
+    for (int hop = 0; !rest.isEmpty() && hop <= MaxHops; ++hop) {
+        const auto [folderPart, name] = split(rest);
+        const int folder = ::openat(base, folderPart.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (base != AT_FDCWD) ::close(base);
+        if (folder < 0) return;
+        base = folder;
+        if (name.isEmpty() || name == "." || name == "..") break;
+        struct stat there, holder;
+        if (::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(there.st_mode)) {
+            folder_ = folder;
+            name_ = name;
+            return;
+        }
+        if (::fstat(folder, &holder) != 0 || (there.st_uid != ::geteuid() && there.st_uid != holder.st_uid)) break;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlinkat(folder, name.constData(), target.data(), size_t(target.size()));
+        rest = length > 0 && length < target.size() ? target.left(length) : QByteArray();
+    }
+    if (base != AT_FDCWD) ::close(base);
+}
+
+PathTarget::~PathTarget() {
+    if (folder_ >= 0) ::close(folder_);
+}
+
+bool PathTarget::Missing() const {
+    struct stat there;
+    return Valid() && ::fstatat(folder_, Name(), &there, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT;
+}
+
+int PathTarget::Open(int access) const {
+    if (!Valid()) return -1;
+    const int fd = ::openat(folder_, Name(), access | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     struct stat info;
     if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd);
@@ -33,6 +67,14 @@ int OpenRegularFile(const QString& path, int access) {
     }
     return fd;
 }
+
+bool IsReadableRegularFile(const QString& path) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0;
+}
+
+int OpenRegularFile(const QString& path, int access) { return path.isEmpty() ? -1 : PathTarget(path).Open(access); }
 
 std::optional<QByteArray> ReadOpenFile(int fd, qint64 maxSize) {
     struct stat info;
@@ -55,5 +97,7 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxSize) {
     ::close(fd);
     return bytes;
 }
+
+bool SyncFile(int fd) { return ::fsync(fd) == 0 || errno == EINVAL; }
 
 }  // namespace platform

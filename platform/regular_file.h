@@ -5,13 +5,38 @@
 
 namespace platform {
 
-// True for a regular file (or a link to one) that may be read. False for folders, pipes,
-// devices, sockets, missing and unreadable files: opening those can block or never end.
+// Where a path leads, decided once through descriptors: the folder that holds the file, open, and the
+// file's name there, which is no link (it may be missing). Links at the path's end are followed hop by
+// hop, at most 8, and only as the kernel's protected_symlinks rule follows them: the link is the
+// player's own, or belongs to the owner of the folder that holds it. Another link, a longer chain or a
+// folder that cannot be opened leaves the path leading nowhere: nothing is read or written through it.
+class PathTarget {
+public:
+    explicit PathTarget(const QString& path);
+    ~PathTarget();
+    PathTarget(const PathTarget&) = delete;
+    PathTarget& operator=(const PathTarget&) = delete;
+
+    bool Valid() const { return folder_ >= 0; }
+    int Folder() const { return folder_; }
+    const char* Name() const { return name_.constData(); }
+    // Whether nothing at all stands at the name (so that a file may be made there).
+    bool Missing() const;
+    // A descriptor of the regular file there, opened with these access flags, without blocking (a pipe
+    // or device put at the name is never waited on) and never through a link. -1 when it is missing,
+    // refused or of another kind. The caller closes it.
+    int Open(int access) const;
+
+private:
+    int folder_ = -1;
+    QByteArray name_;
+};
+
+// True for a regular file (or a link to one that may be followed) that may be read. False for folders,
+// pipes, devices, sockets, missing and unreadable files: opening those can block or never end.
 bool IsReadableRegularFile(const QString& path);
 
-// A descriptor of a regular file opened with these access flags, without blocking (a pipe or device put
-// at the name is never waited on) and through a link only when the link is the player's own. -1 when
-// the file is missing, refused or of another kind. The caller closes it.
+// PathTarget(path).Open(access).
 int OpenRegularFile(const QString& path, int access);
 
 // The whole content of an open file of at most maxSize bytes, read from its start. Nothing when it is
@@ -21,5 +46,8 @@ std::optional<QByteArray> ReadOpenFile(int fd, qint64 maxSize);
 // ReadOpenFile on the descriptor of OpenRegularFile(path, O_RDONLY): nothing when the file is missing,
 // unreadable, of another kind or too big.
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxSize);
+
+// fsync, where a file system that has nothing to sync (EINVAL) counts as synced.
+bool SyncFile(int fd);
 
 }  // namespace platform

@@ -147,6 +147,7 @@ public:
     void CheckTurnHighScore(const QString& Name, Integer Score);
     void CheckWhoopinHighScore(const QString& Name, Integer Margin);
     void SaveHighScores();
+    QStringList HighScoresAsRead;  // the lists as last read from or saved to the file
 
     // The options panel, dice colours, backgrounds and text colours.
     void LoadOptionsPanel();

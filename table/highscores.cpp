@@ -39,6 +39,15 @@ int PlaceFor(const QListWidget& list, Integer score) {
     return ListSize;
 }
 
+// The lists as the file holds them: the first ten entries and the next ten.
+void FillLists(frmMain& form, const QStringList& entries) {
+    form.lstHSTS->clear();
+    form.lstBMoV->clear();
+    form.lstHSTS->addItems(entries.mid(0, ListSize));
+    form.lstBMoV->addItems(entries.mid(ListSize, ListSize));
+    form.HighScoresAsRead = entries;
+}
+
 void CheckHighScore(frmMain& form, const TopTen& topTen, QString name, Integer score) {
     const int place = PlaceFor(*topTen.list, score);
     if (place >= ListSize) return;
@@ -72,10 +81,7 @@ void CheckHighScore(frmMain& form, const TopTen& topTen, QString name, Integer s
 void frmMain::LoadHighScores() {
     QString copy;
     const QStringList entries = ReadHighScoreFile(&copy);
-    lstHSTS->clear();
-    lstBMoV->clear();
-    lstHSTS->addItems(entries.mid(0, 10));
-    lstBMoV->addItems(entries.mid(10, 10));
+    FillLists(*this, entries);
     if (copy.isEmpty()) return;
     platform::dialogs().MsgBox(QStringLiteral("The high score file\n%1\nwas damaged. The entries that could still be "
                                               "read are kept.\n\nA copy of the damaged file is in\n%2")
@@ -95,8 +101,11 @@ void frmMain::SaveHighScores() {
     QStringList entries;
     for (QListWidget* list : {lstHSTS, lstBMoV})
         for (int i = 0; i < ListSize; ++i) entries << (i < list->count() ? list->item(i)->text() : QString());
-    const SaveResult saved = WriteHighScoreFile(entries);
-    if (saved == SaveResult::Saved) return;
+    // Another game on the same file may have saved since this one read it: the new entries go into
+    // the lists as the file holds them now, and the window shows those.
+    QStringList lists;
+    const SaveResult saved = MergeHighScoreFile(HighScoresAsRead, entries, &lists);
+    if (saved == SaveResult::Saved) return FillLists(*this, lists);
     // The entry stays on the lists in memory; say that the file did not take it.
     platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be saved to\n") +
                                    HighScoreFilePath() +
