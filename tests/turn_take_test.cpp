@@ -269,9 +269,10 @@ TEST_F(TakeTest, KeysAndRightClicksReachTheHandlers) {
     EXPECT_EQ(RowFaces(), (std::vector<int>{5, 0, 0, 0, 0, 0}));
     const QStringList board = Board();  // behind the options panel only Esc acts, until Cancel
     form().cmdOptions->click();
-    for (const Qt::Key key : {Qt::Key_1, Qt::Key_Backspace, Qt::Key_R, Qt::Key_P, Qt::Key_F2, Qt::Key_Escape})
-        QTest::keyClick(&form(), key);
-    QTest::keyClick(&form(), Qt::Key_F2, Qt::ShiftModifier);
+    for (const QKeyCombination key : std::initializer_list<QKeyCombination>{
+             Qt::Key_1, Qt::Key_Backspace, Qt::Key_R, Qt::Key_P, Qt::Key_F2, Qt::Key_Escape, Qt::ShiftModifier | Qt::Key_F2,
+             Qt::KeypadModifier | Qt::Key_1, Qt::KeypadModifier | Qt::Key_0, Qt::KeypadModifier | Qt::Key_Period})
+        QTest::keyClick(&form(), key.key(), key.keyboardModifiers());
     form().ARCmdCancelOptions->click();
     EXPECT_EQ(Board(), board);
     EXPECT_TRUE(dialogs.shown.empty() && programEnded == 1);

@@ -135,10 +135,11 @@ XWindow WhenFramed(const QWidget* window) {
     return last;
 }
 
-// Waits until the window is off the screen.
-void WhenGone(const QWidget* window) {
-    QDeadlineTimer deadline(WindowManagerBound);
+// Waits until the window is off the screen; false if it is still up at the end.
+bool WhenGone(const QWidget* window, int bound = WindowManagerBound) {
+    QDeadlineTimer deadline(bound);
     while (!deadline.hasExpired() && ReadX(window).viewable) Settle(60);
+    return !ReadX(window).viewable;
 }
 
 void Shot(const QString& name) {
@@ -232,7 +233,8 @@ void RunChecks() {
     // pad, only once the window manager has taken it down. Asked by the program, the pad's hiding and
     // the restore raced the window manager's minimise, which then kept the table or the pad down.
     Xdotool(QStringLiteral("windowminimize %1").arg(main.winId()));
-    WhenGone(&ScorePad());
+    Check(WhenGone(&main), QStringLiteral("the window manager takes the table down"));
+    Check(WhenGone(&ScorePad(), 5000), QStringLiteral("the pad goes down with the minimised table"));
     main.showNormal();
     const XWindow restored = WhenFramed(&ScorePad());
     Check(restored.Outer() == pads.first(),
