@@ -139,8 +139,12 @@ int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
             missing = target.Missing();
             return -1;
         }
+        // On a file system that has no locks (ENOLCK) the file is used without one.
         bool locked = false;
-        for (; !(locked = ::flock(fd, how | LOCK_NB) == 0) && tries < 5000; ++tries) ::usleep(1000);
+        for (; !locked && tries < 5000; ++tries) {
+            locked = ::flock(fd, how | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+            if (!locked) ::usleep(1000);
+        }
         struct stat held, named;
         if (locked && ::fstat(fd, &held) == 0 &&
             ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&

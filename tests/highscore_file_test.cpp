@@ -2,7 +2,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -162,9 +164,9 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     EXPECT_EQ(ReadHighScoreFile(), builtIn);
 }
 
-// Runs work in a child process as the player ("nobody" when the suite is root, who then owns neither
+// Starts work in a child process as the player ("nobody" when the suite is root, who then owns neither
 // folder nor file), with at most limit bytes to a file as "ulimit -f" sets it.
-SaveResult asPlayer(const std::function<SaveResult()>& work, rlim_t limit) {
+pid_t startAsPlayer(const std::function<SaveResult()>& work, rlim_t limit = RLIM_INFINITY) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
@@ -173,14 +175,74 @@ SaveResult asPlayer(const std::function<SaveResult()>& work, rlim_t limit) {
             ::_exit(99);
         ::_exit(int(work()));
     }
+    return child;
+}
+SaveResult resultOf(pid_t child) {
     int status = 0;
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? SaveResult(WEXITSTATUS(status))
                                                                         : SaveResult(-1);
+}
+SaveResult asPlayer(const std::function<SaveResult()>& work, rlim_t limit) {
+    return resultOf(startAsPlayer(work, limit));
+}
+
+// Two games on one file in a shared install, each saving its entries on one list as the table does,
+// while a third game reads: no read meets a torn file, no save drops the other game's entries.
+TEST_F(HighScoreFileTest, TwoGamesSavingAtOnceLoseNothing) {
+    const QString program = dir.filePath("program/");
+    ASSERT_TRUE(QDir().mkpath(program));
+    platform::OverrideFolders(dir.path() + "/", dir.path(), program);
+    ASSERT_EQ(ResetHighScores(), SaveResult::Saved);
+    ASSERT_EQ(::chmod(QFile::encodeName(HighScoreFilePath()), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(program), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()), 0777), 0);
+    const int saves = 100;
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    const auto game = [&](int list) {
+        return [list, start] {
+            char go;
+            QStringList base = ::read(start[0], &go, 1) == 1 ? ReadHighScoreFile() : QStringList();
+            for (int i = 0; i < saves; ++i) {
+                QStringList lists = base;
+                lists.insert(list, QStringLiteral("Game %1 %2¤%3").arg(list).arg(i).arg(2000 + i));
+                lists.removeAt(list + 10);
+                if (MergeHighScoreFile(base, lists, &base) != SaveResult::Saved) return SaveResult::Unchanged;
+            }
+            return SaveResult::Saved;
+        };
+    };
+    const pid_t games[] = {startAsPlayer(game(0)), startAsPlayer(game(10)), startAsPlayer([] {
+        for (int read = 0; read < 5000 && ReadHighScoreFile().filter(QString("Game")).size() < 20; ++read) {
+            QString copy;
+            ReadHighScoreFile(&copy);
+            if (!copy.isEmpty()) return SaveResult::Damaged;
+        }
+        return SaveResult::Saved;
+    })};
+    ASSERT_EQ(::write(start[1], "go", 2), 2);  // both games at once
+    for (pid_t child : games) EXPECT_EQ(resultOf(child), SaveResult::Saved);
+    ::close(start[0]);
+    ::close(start[1]);
+    QStringList wanted;
+    for (int list : {0, 10})
+        for (int i = saves - 1; i >= saves - 10; --i) wanted << QStringLiteral("Game %1 %2¤%3").arg(list).arg(i).arg(2000 + i);
+    EXPECT_EQ(ReadHighScoreFile(), wanted);
+    EXPECT_TRUE(QDir(dir.path()).entryList({"highscores-damaged-*"}).isEmpty());
+    ::chmod(QFile::encodeName(program), 0755);
+}
+
+// Injected by the in-place save's row below: the next so many syncs fail.
+int FailingSyncs = 0;
+extern "C" int fsync(int fd) {
+    if (FailingSyncs > 0 && FailingSyncs--) return errno = EIO, -1;
+    return int(::syscall(SYS_fsync, fd));
 }
 
 // Where the program's folder takes no new file (a shared install) or keeps another user's file (a sticky
 // folder), saves go into the file itself: it then holds the new lists or, when the write fails, the old
 // ones, whole. A damaged file is first copied where the player can write, once; without a copy it stays.
+// A link at the file's name is followed only when it is the player's or its folder owner's.
 TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
     const auto stored = [](const QStringList& lists) {
         return (ScrambleText(lists.join("\r\n") + "\r\n") + "\r\n").toLatin1();
@@ -190,12 +252,30 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
     longer[0] = "A player with a much longer name¤1600";
     shorter[0] = "Al¤1600";
     const QByteArray damaged = stored(builtIn).replace(ScrambleText("¤1450").toLatin1(), "??");
-    const QString program = dir.filePath("program/"), config = dir.filePath("config/");
-    const auto write = [](const QStringList& lists) { return [lists] { return WriteHighScoreFile(lists); }; };
+    const QString program = dir.filePath("program/"), config = dir.filePath("config/"), other = dir.filePath("other/");
+    const auto write = [](const QStringList& lists, int failingSyncs = 0) {
+        return [=] { return FailingSyncs = failingSyncs, WriteHighScoreFile(lists); };
+    };
     const auto read = [] {
         ReadHighScoreFile();
         return ReadHighScoreFile() == BuiltInHighScores() ? SaveResult::Saved : SaveResult::Unchanged;
     };
+    // The file's bytes go to other/<target>, in a folder of folderOwner's, and a link of owner's takes
+    // the file's name; with viaLink, through a second link of owner's there.
+    const auto linked = [&](const char* target, uid_t owner, uid_t folderOwner, bool viaLink = false) {
+        return [=] {
+            const QString file = other + target, link = viaLink ? other + "link" : file;
+            return QDir().mkpath(other) && ::chown(QFile::encodeName(other), folderOwner, folderOwner) == 0 &&
+                   QFile::rename(HighScoreFilePath(), file) && (!viaLink || QFile::link(file, link)) &&
+                   QFile::link(link, HighScoreFilePath()) &&
+                   ::lchown(QFile::encodeName(HighScoreFilePath()), owner, owner) == 0 &&
+                   ::lchown(QFile::encodeName(link), owner, owner) == 0;
+        };
+    };
+    const auto ownedBy = [&](uid_t owner, std::function<bool()> then) {
+        return [=] { return ::chown(QFile::encodeName(program), owner, owner) == 0 && then(); };
+    };
+    const uid_t root = 0, player = 65534, another = 1234;
     const struct {
         const char* title;
         int folderMode, configMode;
@@ -203,31 +283,49 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         std::function<SaveResult()> work;
         rlim_t limit;
         SaveResult result;
-        QByteArray after;
-        int copies;  // of the damaged bytes, in the settings file's folder
+        QByteArray after;  // of the file the name leads to, or of another's file
+        int copies = 0;  // of the damaged bytes, in the settings file's folder
+        std::function<bool()> arrange = nullptr;  // as root, before the work
+        const char* file = "program/highscores.dat";
     } cases[] = {
-        {"shared install", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0},
-        {"shorter lists", 0555, 0755, stored(builtIn), write(shorter), RLIM_INFINITY, SaveResult::Saved, stored(shorter), 0},
-        {"size limit", 0555, 0755, stored(builtIn), write(longer), 250, SaveResult::Unchanged, stored(builtIn), 0},
-        {"size limit 0", 0555, 0755, stored(builtIn), write(longer), 0, SaveResult::Unchanged, stored(builtIn), 0},
-        {"sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0},
+        {"shared install", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
+        {"shorter lists", 0555, 0755, stored(builtIn), write(shorter), RLIM_INFINITY, SaveResult::Saved, stored(shorter)},
+        {"size limit", 0555, 0755, stored(builtIn), write(longer), 250, SaveResult::Unchanged, stored(builtIn)},
+        {"size limit 0", 0555, 0755, stored(builtIn), write(longer), 0, SaveResult::Unchanged, stored(builtIn)},
+        {"shorter, size limit 100", 0555, 0755, stored(longer), write(builtIn), 100, SaveResult::Unchanged, stored(longer)},
+        {"sync fails once", 0555, 0755, stored(builtIn), write(longer, 1), RLIM_INFINITY, SaveResult::Unchanged, stored(builtIn)},
+        {"sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
         {"damaged, read", 0555, 0777, damaged, read, RLIM_INFINITY, SaveResult::Saved, stored(builtIn), 1},
-        {"damaged, no copy", 0555, 0555, damaged, write(longer), RLIM_INFINITY, SaveResult::Unchanged, damaged, 0},
+        {"damaged, no copy", 0555, 0555, damaged, write(longer), RLIM_INFINITY, SaveResult::Unchanged, damaged},
+        {"root's link", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0,
+         linked("scores.dat", root, root)},
+        {"root's link to a link", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved,
+         stored(longer), 0, linked("scores.dat", root, root, true)},
+        {"the folder owner's link", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved,
+         stored(longer), 0, ownedBy(another, linked("scores.dat", another, another))},
+        {"the player's link", 0755, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer),
+         0, ownedBy(player, linked("dotfiles.dat", player, player))},
+        {"another's link, sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY,
+         SaveResult::Unchanged, stored(builtIn), 0, linked("notes.txt", another, player), "other/notes.txt"},
+        {"another's dangling link", 01777, 0755, stored(builtIn), read, RLIM_INFINITY, SaveResult::Saved, "", 0,
+         [&] { return linked("new.dat", another, player)() && QFile::remove(other + "new.dat"); }, "other/new.dat"},
     };
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()), 0755), 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
-        QDir(program).removeRecursively();
-        QDir(config).removeRecursively();
+        if (c.arrange && ::geteuid() != 0) continue;  // other users' links need root
+        for (const QString& folder : {program, config, other}) QDir(folder).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(config));
         platform::OverrideFolders(config, dir.path(), program);
         putFile(c.before);
         ASSERT_EQ(::chmod(QFile::encodeName(HighScoreFilePath()), 0666), 0);
+        ASSERT_TRUE(!c.arrange || c.arrange());
         ASSERT_EQ(::chmod(QFile::encodeName(program), c.folderMode), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(config), c.configMode), 0);
         EXPECT_EQ(asPlayer(c.work, c.limit), c.result);
-        EXPECT_EQ(fileBytes(), c.after);
-        EXPECT_EQ(QDir(program).entryList(QDir::Files), QStringList{"highscores.dat"});
+        QFile after(dir.filePath(c.file));
+        EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : "", c.after);
+        EXPECT_EQ(QDir(program).entryList(QDir::Files | QDir::System), QStringList{"highscores.dat"});
         const QStringList copies = QDir(config).entryList({"highscores-damaged-*.dat"});
         ASSERT_EQ(copies.size(), c.copies);
         if (c.copies) EXPECT_EQ(*platform::ReadRegularFile(config + copies[0], 1000), damaged);
