@@ -232,10 +232,10 @@ TEST_F(HighScoreFileTest, TwoGamesSavingAtOnceLoseNothing) {
     ::chmod(QFile::encodeName(program), 0755);
 }
 
-// Injected by the in-place save's row below: the next so many syncs fail.
-int FailingSyncs = 0;
+// Injected by rows of the save table below: the next so many syncs fail with SyncError.
+int FailingSyncs = 0, SyncError = EIO;
 extern "C" int fsync(int fd) {
-    if (FailingSyncs > 0 && FailingSyncs--) return errno = EIO, -1;
+    if (FailingSyncs > 0 && FailingSyncs--) return errno = SyncError, -1;
     return int(::syscall(SYS_fsync, fd));
 }
 
@@ -253,8 +253,8 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
     shorter[0] = "Al¤1600";
     const QByteArray damaged = stored(builtIn).replace(ScrambleText("¤1450").toLatin1(), "??");
     const QString program = dir.filePath("program/"), config = dir.filePath("config/"), other = dir.filePath("other/");
-    const auto write = [](const QStringList& lists, int failingSyncs = 0) {
-        return [=] { return FailingSyncs = failingSyncs, WriteHighScoreFile(lists); };
+    const auto write = [](const QStringList& lists, int failingSyncs = 0, int error = EIO) {
+        return [=] { return FailingSyncs = failingSyncs, SyncError = error, WriteHighScoreFile(lists); };
     };
     const auto read = [] {
         ReadHighScoreFile();
@@ -294,6 +294,7 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         {"size limit 0", 0555, 0755, stored(builtIn), write(longer), 0, SaveResult::Unchanged, stored(builtIn)},
         {"shorter, size limit 100", 0555, 0755, stored(longer), write(builtIn), 100, SaveResult::Unchanged, stored(longer)},
         {"sync fails once", 0555, 0755, stored(builtIn), write(longer, 1), RLIM_INFINITY, SaveResult::Unchanged, stored(builtIn)},
+        {"nothing to sync", 0777, 0755, stored(builtIn), write(longer, 9, EINVAL), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
         {"sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
         {"damaged, read", 0555, 0777, damaged, read, RLIM_INFINITY, SaveResult::Saved, stored(builtIn), 1},
         {"damaged, no copy", 0555, 0555, damaged, write(longer), RLIM_INFINITY, SaveResult::Unchanged, damaged},
