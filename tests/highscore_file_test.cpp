@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -165,13 +166,13 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
 }
 
 // Starts work in a child process as the player ("nobody" when the suite is root, who then owns neither
-// folder nor file), with at most limit bytes to a file as "ulimit -f" sets it.
-pid_t startAsPlayer(const std::function<SaveResult()>& work, rlim_t limit = RLIM_INFINITY) {
+// folder nor file) or as another user, with at most limit bytes to a file as "ulimit -f" sets it.
+pid_t startAsPlayer(const std::function<SaveResult()>& work, rlim_t limit = RLIM_INFINITY, uid_t user = 65534) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit fileSize{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0 || (::geteuid() == 0 && (::setgid(65534) || ::setuid(65534))))
+        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0 || (::geteuid() == 0 && (::setgid(user) || ::setuid(user))))
             ::_exit(99);
         ::_exit(int(work()));
     }
@@ -256,6 +257,12 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
     const auto write = [](const QStringList& lists, int failingSyncs = 0, int error = EIO) {
         return [=] { return FailingSyncs = failingSyncs, SyncError = error, WriteHighScoreFile(lists); };
     };
+    const auto saves = [](const QStringList& lists) {
+        return [=] {
+            for (int save = 0; save < 1000; ++save) WriteHighScoreFile(lists);
+            return SaveResult::Saved;
+        };
+    };
     const auto read = [] {
         ReadHighScoreFile();
         return ReadHighScoreFile() == BuiltInHighScores() ? SaveResult::Saved : SaveResult::Unchanged;
@@ -287,6 +294,7 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         int copies = 0;  // of the damaged bytes, in the settings file's folder
         std::function<bool()> arrange = nullptr;  // as root, before the work
         const char* file = "program/highscores.dat";
+        std::function<SaveResult()> meanwhile = nullptr;  // as another user, during the work
     } cases[] = {
         {"shared install", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
         {"shorter lists", 0555, 0755, stored(builtIn), write(shorter), RLIM_INFINITY, SaveResult::Saved, stored(shorter)},
@@ -308,6 +316,14 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
          0, ownedBy(player, linked("dotfiles.dat", player, player))},
         {"another's link, sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY,
          SaveResult::Unchanged, stored(builtIn), 0, linked("notes.txt", another, player), "other/notes.txt"},
+        {"another's link swapped in", 01777, 0755, stored(builtIn), saves(longer), RLIM_INFINITY, SaveResult::Saved,
+         stored(builtIn), 0, [&] { return linked("notes.txt", another, player)() && QFile::copy(other + "notes.txt", program + "spare") &&
+                                          ::chown(QFile::encodeName(program + "spare"), another, another) == 0; },
+         "other/notes.txt", [&] {
+             while (::renameat2(AT_FDCWD, QFile::encodeName(HighScoreFilePath()), AT_FDCWD,
+                                QFile::encodeName(program + "spare"), RENAME_EXCHANGE) == 0) {}
+             return SaveResult::Damaged;
+         }},
         {"another's dangling link", 01777, 0755, stored(builtIn), read, RLIM_INFINITY, SaveResult::Saved, "", 0,
          [&] { return linked("new.dat", another, player)() && QFile::remove(other + "new.dat"); }, "other/new.dat"},
     };
@@ -323,10 +339,12 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         ASSERT_TRUE(!c.arrange || c.arrange());
         ASSERT_EQ(::chmod(QFile::encodeName(program), c.folderMode), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(config), c.configMode), 0);
+        const pid_t meanwhile = c.meanwhile ? startAsPlayer(c.meanwhile, RLIM_INFINITY, another) : 0;
         EXPECT_EQ(asPlayer(c.work, c.limit), c.result);
+        if (meanwhile) EXPECT_TRUE(::kill(meanwhile, SIGKILL) == 0 && resultOf(meanwhile) == SaveResult(-1));
         QFile after(dir.filePath(c.file));
         EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : "", c.after);
-        EXPECT_EQ(QDir(program).entryList(QDir::Files | QDir::System), QStringList{"highscores.dat"});
+        EXPECT_EQ(QDir(program).entryList({"highscores.dat*"}, QDir::Files | QDir::System), QStringList{"highscores.dat"});
         const QStringList copies = QDir(config).entryList({"highscores-damaged-*.dat"});
         ASSERT_EQ(copies.size(), c.copies);
         if (c.copies) EXPECT_EQ(*platform::ReadRegularFile(config + copies[0], 1000), damaged);
