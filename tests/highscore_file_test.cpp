@@ -183,9 +183,6 @@ SaveResult resultOf(pid_t child) {
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? SaveResult(WEXITSTATUS(status))
                                                                         : SaveResult(-1);
 }
-SaveResult asPlayer(const std::function<SaveResult()>& work, rlim_t limit) {
-    return resultOf(startAsPlayer(work, limit));
-}
 
 // Two games on one file in a shared install, each saving its entries on one list as the table does,
 // while a third game reads: no read meets a torn file, no save drops the other game's entries.
@@ -340,7 +337,7 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         ASSERT_EQ(::chmod(QFile::encodeName(program), c.folderMode), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(config), c.configMode), 0);
         const pid_t meanwhile = c.meanwhile ? startAsPlayer(c.meanwhile, RLIM_INFINITY, another) : 0;
-        EXPECT_EQ(asPlayer(c.work, c.limit), c.result);
+        EXPECT_EQ(resultOf(startAsPlayer(c.work, c.limit)), c.result);
         if (meanwhile) EXPECT_TRUE(::kill(meanwhile, SIGKILL) == 0 && resultOf(meanwhile) == SaveResult(-1));
         QFile after(dir.filePath(c.file));
         EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : "", c.after);
