@@ -120,7 +120,7 @@ Copy keepCopy(const QByteArray& bytes) {
         QDir().mkpath(folder);
         for (int n = 1; n <= 100; ++n) {
             const QString copy = folder + name + (n > 1 ? QStringLiteral("-%1.dat").arg(n) : QStringLiteral(".dat"));
-            const int error = CreateWholeFile(copy, bytes);
+            const int error = CreateWholeFile(platform::PathTarget(copy), bytes);
             if (error == 0) return {copy, true};
             if (error != EEXIST) break;
         }
@@ -128,30 +128,35 @@ Copy keepCopy(const QByteArray& bytes) {
     return {};
 }
 
-// The file opened and locked (LOCK_SH to read, LOCK_EX to save) while the name still leads to it: a
-// save that replaced it meanwhile leaves the lock on a file no longer there, so it is taken again.
-// -1 when the file is missing (missing is then set), cannot be read, or stays locked for seconds.
+// The file opened and locked (LOCK_SH to read; LOCK_EX to save, open for writing too where it may be)
+// while the name still leads to it: a save that replaced it meanwhile leaves the lock on a file no
+// longer there, so it is taken again. -1 when the file is missing (missing is then set), cannot be
+// opened, or stays locked for seconds. On a file system without locks (ENOLCK) it is used without one.
 int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
     missing = false;
+    int fd = -1;
     for (int tries = 0; tries < 5000; ++tries) {
-        const int fd = target.Open(O_RDONLY);
         if (fd < 0) {
-            missing = target.Missing();
-            return -1;
+            fd = how == LOCK_EX ? target.Open(O_RDWR) : -1;
+            if (fd < 0) fd = target.Open(O_RDONLY);  // still to be read, and a damaged one copied
+            if (fd < 0) {
+                missing = target.Missing();
+                return -1;
+            }
         }
-        // On a file system that has no locks (ENOLCK) the file is used without one.
-        bool locked = false;
-        for (; !locked && tries < 5000; ++tries) {
-            locked = ::flock(fd, how | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
-            if (!locked) ::usleep(1000);
+        if (::flock(fd, how | LOCK_NB) != 0 && errno != ENOLCK) {
+            if (errno != EWOULDBLOCK && errno != EINTR) break;
+            ::usleep(1000);
+            continue;
         }
         struct stat held, named;
-        if (locked && ::fstat(fd, &held) == 0 &&
-            ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        if (::fstat(fd, &held) == 0 && ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
             held.st_dev == named.st_dev && held.st_ino == named.st_ino)
             return fd;
         ::close(fd);
+        fd = -1;
     }
+    if (fd >= 0) ::close(fd);
     return -1;
 }
 
@@ -163,12 +168,13 @@ QStringList entriesOf(const QByteArray& bytes) {
 
 using Change = std::function<QStringList(const QStringList&)>;
 
-// Saves the lists that change makes of the lists that the old bytes hold (the built-in lists when
-// there are none). Nothing overwrites a damaged file before its bytes are kept in a copy (whose path
-// goes to newCopy when this made it): where none can be made, it stays. saved receives the lists that
-// the file holds afterwards.
-SaveResult saveOver(const platform::PathTarget& target, const std::optional<QByteArray>& old, const Change& change,
-                    QStringList* saved, QString* newCopy) {
+// Saves the lists that change makes of the lists that the old bytes hold, through the locked
+// descriptor fd; a missing file (no old bytes, fd -1) is made with the built-in lists changed, unless
+// another game made it meanwhile. Nothing overwrites a damaged file before its bytes are kept in a copy
+// (whose path goes to newCopy when this made it): where none can be made, it stays. saved receives the
+// lists that the file holds afterwards.
+SaveResult saveOver(const platform::PathTarget& target, int fd, const std::optional<QByteArray>& old,
+                    const Change& change, QStringList* saved, QString* newCopy) {
     const QStringList now = old ? entriesOf(*old) : BuiltInHighScores();
     if (saved) *saved = now;
     if (old && !old->isEmpty() && !isWhole(*old)) {
@@ -179,7 +185,9 @@ SaveResult saveOver(const platform::PathTarget& target, const std::optional<QByt
     QStringList entries = change(now);
     QString plain;
     for (QString& entry : entries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
-    const SaveResult result = SaveWholeFile(target, (ScrambleText(plain) + LineEnd).toLatin1());
+    const QByteArray bytes = (ScrambleText(plain) + LineEnd).toLatin1();
+    const SaveResult result = old ? SaveWholeFile(target, bytes, fd)
+                                  : CreateWholeFile(target, bytes) == 0 ? SaveResult::Saved : SaveResult::Unchanged;
     if (saved && result == SaveResult::Saved) *saved = entries;
     return result;
 }
@@ -188,13 +196,20 @@ SaveResult saveOver(const platform::PathTarget& target, const std::optional<QByt
 // and the save. A file that cannot be read or locked stays as it is.
 SaveResult writeEntries(const Change& change, QStringList* saved = nullptr, QString* newCopy = nullptr) {
     const platform::PathTarget target(HighScoreFilePath());
-    bool missing = false;
-    const int fd = lockedFile(target, LOCK_EX, missing);
-    if (fd < 0) return missing ? saveOver(target, std::nullopt, change, saved, newCopy) : SaveResult::Unchanged;
-    const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxFileSize);
-    const SaveResult result = old ? saveOver(target, old, change, saved, newCopy) : SaveResult::Unchanged;
-    ::close(fd);
-    return result;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        bool missing = false;
+        if (const int fd = lockedFile(target, LOCK_EX, missing); fd >= 0) {
+            const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxFileSize);
+            const SaveResult result = old ? saveOver(target, fd, old, change, saved, newCopy) : SaveResult::Unchanged;
+            ::close(fd);
+            return result;
+        }
+        if (!missing) break;
+        if (const SaveResult made = saveOver(target, -1, std::nullopt, change, saved, newCopy);
+            made == SaveResult::Saved || target.Missing())
+            return made;
+    }
+    return SaveResult::Unchanged;
 }
 
 // The lists with the entries that mine holds beyond base, each where it ranks: below every entry with
@@ -256,7 +271,7 @@ QStringList ReadHighScoreFile(QString* newCopy) {
     if (bytes && isWhole(*bytes)) return entriesOf(*bytes);
     // Missing or damaged: written again in its own form, from what it holds once it is locked for
     // that. Nothing a player earned is lost: the old bytes of a damaged file stay in a copy.
-    QStringList entries = BuiltInHighScores();
+    QStringList entries = bytes ? entriesOf(*bytes) : BuiltInHighScores();
     if (missing || bytes) writeEntries([](const QStringList& now) { return now; }, &entries, newCopy);
     return entries;  // a file that cannot be read is left alone
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QRandomGenerator>
+#include <cstdio>
 #include <algorithm>
 #include <cerrno>
 
@@ -44,8 +45,8 @@ SaveResult heldAfterFailure(int fd, const QByteArray& old) {
     return platform::ReadOpenFile(fd, MaxInPlaceSize) == old ? SaveResult::Unchanged : SaveResult::Damaged;
 }
 
-SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& bytes) {
-    const int fd = target.Open(O_RDWR);
+SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& bytes, int openFile) {
+    const int fd = openFile >= 0 ? ::fcntl(openFile, F_DUPFD_CLOEXEC, 0) : target.Open(O_RDWR);
     if (fd < 0) return SaveResult::Unchanged;
     const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxInPlaceSize);
     if (!old) {
@@ -59,13 +60,13 @@ SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& by
     SaveResult result = SaveResult::Saved;
     if (!growth.isEmpty() && ::pwrite(fd, growth.constData(), size_t(growth.size()), old->size()) != growth.size()) {
         result = heldAfterFailure(fd, *old);
-    }    else if (!overwrite(fd, bytes, length) || !platform::SyncFile(fd)) {
+    } else if (!overwrite(fd, bytes, length) || !platform::SyncFile(fd)) {
         overwrite(fd, *old, length);
         result = heldAfterFailure(fd, *old);
     }
     // An error that only the close reports: the old bytes go back through a new descriptor.
     if (::close(fd) != 0 && result == SaveResult::Saved)
-        return writeInPlace(target, *old) == SaveResult::Saved ? SaveResult::Unchanged : SaveResult::Damaged;
+        return writeInPlace(target, *old, openFile) == SaveResult::Saved ? SaveResult::Unchanged : SaveResult::Damaged;
     return result;
 }
 
@@ -75,10 +76,13 @@ SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes) {
     return SaveWholeFile(platform::PathTarget(path), bytes);
 }
 
-SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes) {
+SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes, int openFile) {
     struct stat there;
     const bool exists = target.Valid() && ::fstatat(target.Folder(), target.Name(), &there, AT_SYMLINK_NOFOLLOW) == 0;
     if (!target.Valid() || (exists ? !S_ISREG(there.st_mode) : errno != ENOENT)) return SaveResult::Unchanged;
+    // A file the player may not write (read-only, or another user's) is not replaced either.
+    if (exists && ::faccessat(target.Folder(), target.Name(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+        return SaveResult::Unchanged;
     QByteArray temporary;
     if (const int fd = makeTemporary(target.Folder(), target.Name(), temporary); fd >= 0) {
         if (exists) (void)::fchmod(fd, there.st_mode & 0777);
@@ -90,18 +94,21 @@ SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& b
         if (!written || !closed) return SaveResult::Unchanged;
     }
     // No new file could be made, or it could not take the old one's place.
-    return exists ? writeInPlace(target, bytes) : SaveResult::Unchanged;
+    return exists ? writeInPlace(target, bytes, openFile) : SaveResult::Unchanged;
 }
 
-int CreateWholeFile(const QString& path, const QByteArray& bytes) {
-    const platform::PathTarget target(path);
+int CreateWholeFile(const platform::PathTarget& target, const QByteArray& bytes) {
     QByteArray temporary;
     const int fd = target.Valid() ? makeTemporary(target.Folder(), target.Name(), temporary) : -1;
     if (fd < 0) return target.Valid() ? errno : ENOENT;
     const bool written = writeAll(fd, bytes) && platform::SyncFile(fd);
     int error = ::close(fd) == 0 && written ? 0 : EIO;
-    if (error == 0 && ::linkat(target.Folder(), temporary.constData(), target.Folder(), target.Name(), 0) != 0) error = errno;
-    ::unlinkat(target.Folder(), temporary.constData(), 0);
+    const char* from = temporary.constData();
+    if (error == 0 && ::renameat2(target.Folder(), from, target.Folder(), target.Name(), RENAME_NOREPLACE) != 0) {
+        error = errno;  // a file system that cannot rename so may still link
+        if (error == EINVAL) error = ::linkat(target.Folder(), from, target.Folder(), target.Name(), 0) == 0 ? 0 : errno;
+    }
+    ::unlinkat(target.Folder(), from, 0);
     return error;
 }
 

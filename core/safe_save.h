@@ -21,15 +21,16 @@ enum class SaveResult {
 // another user's file) but the file itself may be written, it is written in place: the new bytes over
 // the old ones, then cut to length. A kill at any moment then leaves the old or the new bytes (maybe
 // with blank lines after them), never a cut file, as long as the file fits in one memory page (4 KiB);
-// a write that fails puts the old bytes back. Anything but a regular file or nothing at the name is
-// left as it is (Unchanged).
+// a write that fails puts the old bytes back. Anything but a regular file or nothing at the name, and a
+// file the player may not write, is left as it is (Unchanged). openFile, when given, is a descriptor of
+// the file open for reading and writing (one that holds a lock on it): a write in place goes through it.
 SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes);
-SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes);
+SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes, int openFile = -1);
 
-// Makes a new file at path with these bytes, whole or not at all: they are written and flushed under a
-// temporary name, which is then linked to path. Nothing at path is ever replaced. 0, or the error
-// (EEXIST: the name is taken).
-int CreateWholeFile(const QString& path, const QByteArray& bytes);
+// Makes a new file where the target leads with these bytes, whole or not at all: they are written and
+// flushed under a temporary name, which then takes the file's name only while nothing is there.
+// Nothing is ever replaced. 0, or the error (EEXIST: the name is taken).
+int CreateWholeFile(const platform::PathTarget& target, const QByteArray& bytes);
 
 // For a message after a save that failed: what the file holds now. kept says it for Unchanged.
 QString FailedSaveNote(SaveResult result, const QString& kept);

@@ -21,8 +21,7 @@ constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 // The whole file; empty when it does not exist yet, or when the name is a link that may not be
 // followed. False when it exists but cannot be read, or is no regular file (opening a pipe waits for a
 // writer).
-bool readBytes(const QString& path, QByteArray& bytes) {
-    const platform::PathTarget target(path);
+bool readBytes(const platform::PathTarget& target, QByteArray& bytes) {
     const int fd = target.Open(O_RDONLY);
     if (fd < 0) return !target.Valid() || target.Missing();
     std::optional<QByteArray> read = platform::ReadOpenFile(fd, std::numeric_limits<qsizetype>::max());
@@ -131,7 +130,7 @@ void SettingsStore::SelectKey(const QString& key) { key_ = key; }
 
 QString SettingsStore::Read() const {
     QByteArray bytes;
-    if (path_.isEmpty() || !usableKey(key_) || !readBytes(path_, bytes)) return {};
+    if (path_.isEmpty() || !usableKey(key_) || !readBytes(platform::PathTarget(path_), bytes)) return {};
     if (!snapshot_ || snapshot_->bytes != bytes) {
         const QHash<QString, QString> values =
             sectionValues(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), Name(section_));
@@ -142,8 +141,11 @@ QString SettingsStore::Read() const {
 
 bool SettingsStore::Write(const QString& value) {
     if (path_.isEmpty() || !usableKey(key_) || value.contains(u'\n') || value.contains(u'\r')) return false;
+    // The file is read and saved where the name led once: a link that may not be followed is neither.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const platform::PathTarget target(path_);
     QByteArray bytes;
-    if (!readBytes(path_, bytes)) return false;
+    if (!target.Valid() || !readBytes(target, bytes)) return false;
     const QByteArrayView mark = leadingMark(bytes);
     const QByteArrayView text = QByteArrayView(bytes).sliced(mark.size());
     const qsizetype firstEnd = text.indexOf('\n');
@@ -187,10 +189,9 @@ bool SettingsStore::Write(const QString& value) {
         else out += '[' + section_.toUtf8() + ']' + eol + entry;
     }
 
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    const SaveResult saved = SaveWholeFile(path_, out);
+    const SaveResult saved = SaveWholeFile(target, out);
     // Damage stays as long as the file holds it, also when a key is changed in the damaged bytes.
-    if (saved == SaveResult::Damaged) damaged_ = readBytes(path_, bytes) ? std::optional(bytes) : QByteArray();
+    if (saved == SaveResult::Damaged) damaged_ = readBytes(target, bytes) ? std::optional(bytes) : QByteArray();
     else if (saved == SaveResult::Saved && damaged_ == bytes) damaged_ = out;
     if (saved != SaveResult::Saved) return false;
     if (snapshot_ && snapshot_->bytes == bytes) {  // the file as read before, with this one key changed
@@ -208,7 +209,7 @@ bool SettingsStore::WriteBoolean(Boolean value) { return Write(QString::number(v
 
 bool SettingsStore::Damaged() const {
     QByteArray bytes;
-    return damaged_ && (!readBytes(path_, bytes) || bytes == *damaged_);
+    return damaged_ && (!readBytes(platform::PathTarget(path_), bytes) || bytes == *damaged_);
 }
 
 SettingsStore& Settings() {

@@ -34,15 +34,20 @@ PathTarget::PathTarget(const QString& path) {
         if (folder < 0) return;
         base = folder;
         if (name.isEmpty() || name == "." || name == "..") break;
+        // The link is judged and read through one descriptor: one swapped in meanwhile is not read.
+        const int link = ::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
         struct stat there, holder;
-        if (::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(there.st_mode)) {
+        if (link < 0 || ::fstat(link, &there) != 0 || !S_ISLNK(there.st_mode)) {
+            if (link >= 0) ::close(link);
             folder_ = folder;
             name_ = name;
             return;
         }
-        if (::fstat(folder, &holder) != 0 || (there.st_uid != ::geteuid() && there.st_uid != holder.st_uid)) break;
         QByteArray target(PATH_MAX, '\0');
-        const ssize_t length = ::readlinkat(folder, name.constData(), target.data(), size_t(target.size()));
+        const ssize_t length = ::fstat(folder, &holder) == 0 && (there.st_uid == ::geteuid() || there.st_uid == holder.st_uid)
+                                   ? ::readlinkat(link, "", target.data(), size_t(target.size()))
+                                   : -1;
+        ::close(link);
         rest = length > 0 && length < target.size() ? target.left(length) : QByteArray();
     }
     if (base != AT_FDCWD) ::close(base);
