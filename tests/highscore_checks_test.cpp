@@ -70,6 +70,17 @@ TEST_F(HighScoreCheckTest, PlaceRuleOnBothLists) {
             EXPECT_EQ(ReadHighScoreFile(), Entries(form().lstHSTS) + Entries(form().lstBMoV));
         }
     }
+    // Another game on the same file saved meanwhile: both entries stay, where they rank.
+    Fresh();
+    QStringList lists = BuiltInHighScores();
+    lists.insert(0, "Other¤1600");
+    lists.removeAt(10);
+    ASSERT_EQ(WriteHighScoreFile(lists), SaveResult::Saved);
+    Check(true, "Zed", 1501);
+    lists.insert(1, "Zed¤1501");
+    lists.removeAt(10);
+    EXPECT_EQ(ReadHighScoreFile(), lists);
+    EXPECT_EQ(Entries(form().lstHSTS) + Entries(form().lstBMoV), lists);
 }
 
 // Only names that begin with "Player", exactly so, are asked for; the answer as typed is stored
