@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <QRandomGenerator>
-#include <cstdio>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include "platform/regular_file.h"
 
@@ -17,14 +17,35 @@ constexpr qint64 MaxInPlaceSize = 64 * 1024 * 1024;
 
 bool writeAll(int fd, const QByteArray& bytes) { return ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size(); }
 
-// A new empty file in the folder, named after name with a suffix of its own. -1 when none can be made.
-int makeTemporary(int folder, const QByteArray& name, QByteArray& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-        const int fd = ::openat(folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+enum class Written { Whole, NoFile, Failed };
+
+// Writes the bytes to a new file in the folder, flushes and closes it, and gives it a name of its own
+// beside name (set in temporary). Where the file system allows, the file has no name until it is whole
+// (O_TMPFILE), so that a kill leaves nothing behind. mode: the permissions to give it, 0 for the usual.
+// NoFile when the folder takes no new file.
+Written writeTemporary(int folder, const QByteArray& name, const QByteArray& bytes, mode_t mode, QByteArray& temporary) {
+    static const bool namedByDescriptor = ::access("/proc/self/fd", X_OK) == 0;
+    const auto pickName = [&] { temporary = name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36); };
+    int fd = namedByDescriptor ? ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+    const bool unnamed = fd >= 0;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        pickName();
+        fd = ::openat(folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    return -1;
+    if (fd < 0) return Written::NoFile;
+    if (mode) (void)::fchmod(fd, mode);
+    bool whole = writeAll(fd, bytes) && platform::SyncFile(fd);
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    bool named = !unnamed;
+    for (int attempt = 0; whole && !named && attempt < 100; ++attempt) {
+        pickName();
+        named = ::linkat(AT_FDCWD, self.constData(), folder, temporary.constData(), AT_SYMLINK_FOLLOW) == 0;
+        whole = named || errno == EEXIST;
+    }
+    whole = ::close(fd) == 0 && whole && named;
+    if (!whole && named) ::unlinkat(folder, temporary.constData(), 0);
+    return whole ? Written::Whole : Written::Failed;
 }
 
 // Writes bytes from the start of the file in one call, with line ends after them up to length so that
@@ -84,14 +105,11 @@ SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& b
     if (exists && ::faccessat(target.Folder(), target.Name(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return SaveResult::Unchanged;
     QByteArray temporary;
-    if (const int fd = makeTemporary(target.Folder(), target.Name(), temporary); fd >= 0) {
-        if (exists) (void)::fchmod(fd, there.st_mode & 0777);
-        const bool written = writeAll(fd, bytes) && platform::SyncFile(fd);
-        const bool closed = ::close(fd) == 0;
-        if (written && closed && ::renameat(target.Folder(), temporary.constData(), target.Folder(), target.Name()) == 0)
-            return SaveResult::Saved;
+    const Written written = writeTemporary(target.Folder(), target.Name(), bytes, exists ? there.st_mode & 0777 : 0, temporary);
+    if (written == Written::Failed) return SaveResult::Unchanged;
+    if (written == Written::Whole) {
+        if (::renameat(target.Folder(), temporary.constData(), target.Folder(), target.Name()) == 0) return SaveResult::Saved;
         ::unlinkat(target.Folder(), temporary.constData(), 0);
-        if (!written || !closed) return SaveResult::Unchanged;
     }
     // No new file could be made, or it could not take the old one's place.
     return exists ? writeInPlace(target, bytes, openFile) : SaveResult::Unchanged;
@@ -99,16 +117,14 @@ SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& b
 
 int CreateWholeFile(const platform::PathTarget& target, const QByteArray& bytes) {
     QByteArray temporary;
-    const int fd = target.Valid() ? makeTemporary(target.Folder(), target.Name(), temporary) : -1;
-    if (fd < 0) return target.Valid() ? errno : ENOENT;
-    const bool written = writeAll(fd, bytes) && platform::SyncFile(fd);
-    int error = ::close(fd) == 0 && written ? 0 : EIO;
+    if (!target.Valid() || writeTemporary(target.Folder(), target.Name(), bytes, 0, temporary) != Written::Whole) return EIO;
     const char* from = temporary.constData();
-    if (error == 0 && ::renameat2(target.Folder(), from, target.Folder(), target.Name(), RENAME_NOREPLACE) != 0) {
+    int error = 0;
+    if (::renameat2(target.Folder(), from, target.Folder(), target.Name(), RENAME_NOREPLACE) != 0) {
         error = errno;  // a file system that cannot rename so may still link
         if (error == EINVAL) error = ::linkat(target.Folder(), from, target.Folder(), target.Name(), 0) == 0 ? 0 : errno;
+        ::unlinkat(target.Folder(), from, 0);
     }
-    ::unlinkat(target.Folder(), from, 0);
     return error;
 }
 
