@@ -17,8 +17,9 @@ QString HighScoreFilePath();
 // The twenty built-in entries: ten single-turn entries, then ten margin entries.
 QStringList BuiltInHighScores();
 
-// Every save takes an exclusive lock on the file (flock) and reads it again under it; every read takes
-// a shared one. Two games on one file (a shared install) then never tear it or lose each other's saves.
+// Every save takes an exclusive lock on the file (flock) and reads it again under it, and a missing file
+// is only made while nothing is at its name; every read takes a shared lock. Two games on one file (a
+// shared install) then never tear it or lose each other's saves.
 
 // Replaces the file with the built-in lists, saved as SaveWholeFile does. A damaged file is first
 // copied as ReadHighScoreFile copies it; one that cannot be copied stays as it is.

@@ -1,8 +1,5 @@
 #include "core/settings_store.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QByteArrayView>
 #include <QDir>
 #include <QFileInfo>
@@ -22,10 +19,8 @@ constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 // followed. False when it exists but cannot be read, or is no regular file (opening a pipe waits for a
 // writer).
 bool readBytes(const platform::PathTarget& target, QByteArray& bytes) {
-    const int fd = target.Open(O_RDONLY);
-    if (fd < 0) return !target.Valid() || target.Missing();
-    std::optional<QByteArray> read = platform::ReadOpenFile(fd, std::numeric_limits<qsizetype>::max());
-    ::close(fd);
+    if (!target.Valid() || target.Missing()) return true;
+    std::optional<QByteArray> read = platform::ReadRegularFile(target, std::numeric_limits<qsizetype>::max());
     if (read) bytes = *std::move(read);
     return read.has_value();
 }

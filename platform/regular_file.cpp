@@ -96,7 +96,11 @@ std::optional<QByteArray> ReadOpenFile(int fd, qint64 maxSize) {
 }
 
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxSize) {
-    const int fd = OpenRegularFile(path, O_RDONLY);
+    return path.isEmpty() ? std::nullopt : ReadRegularFile(PathTarget(path), maxSize);
+}
+
+std::optional<QByteArray> ReadRegularFile(const PathTarget& target, qint64 maxSize) {
+    const int fd = target.Open(O_RDONLY);
     if (fd < 0) return std::nullopt;
     std::optional<QByteArray> bytes = ReadOpenFile(fd, maxSize);
     ::close(fd);

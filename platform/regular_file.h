@@ -43,8 +43,9 @@ int OpenRegularFile(const QString& path, int access);
 // bigger or cannot be read.
 std::optional<QByteArray> ReadOpenFile(int fd, qint64 maxSize);
 
-// ReadOpenFile on the descriptor of OpenRegularFile(path, O_RDONLY): nothing when the file is missing,
+// ReadOpenFile on the descriptor of target.Open(O_RDONLY): nothing when the file is missing,
 // unreadable, of another kind or too big.
+std::optional<QByteArray> ReadRegularFile(const PathTarget& target, qint64 maxSize);
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxSize);
 
 // fsync, where a file system that has nothing to sync (EINVAL) counts as synced.
