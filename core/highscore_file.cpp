@@ -1,7 +1,6 @@
 #include "core/highscore_file.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,7 +105,7 @@ struct Copy {
     bool made = false;  // by this call
 };
 Copy keepCopy(const QByteArray& bytes) {
-    const QStringList folders{platform::ProgramFolder(), platform::ConfigFolder()};
+    const QStringList folders{QFileInfo(HighScoreFilePath()).path() + u'/', platform::ConfigFolder()};
     for (const QString& folder : folders) {
         for (const QFileInfo& copy : QDir(folder).entryInfoList({QStringLiteral("highscores-damaged-*.dat")},
                                                                 QDir::Files | QDir::NoSymLinks)) {
@@ -128,88 +127,40 @@ Copy keepCopy(const QByteArray& bytes) {
     return {};
 }
 
-// The file opened and locked (LOCK_SH to read; LOCK_EX to save, open for writing too where it may be)
-// while the name still leads to it: a save that replaced it meanwhile leaves the lock on a file no
-// longer there, so it is taken again. -1 when the file is missing (missing is then set), cannot be
-// opened, or stays locked for seconds. On a file system without locks (ENOLCK) it is used without one.
-int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
-    missing = false;
-    int fd = -1;
-    for (int tries = 0; tries < 5000; ++tries) {
-        if (fd < 0) {
-            fd = how == LOCK_EX ? target.Open(O_RDWR) : -1;
-            if (fd < 0) fd = target.Open(O_RDONLY);  // still to be read, and a damaged one copied
-            if (fd < 0) {
-                missing = target.Missing();
-                return -1;
-            }
-        }
-        if (::flock(fd, how | LOCK_NB) != 0 && errno != ENOLCK) {
-            if (errno != EWOULDBLOCK && errno != EINTR) break;
-            ::usleep(1000);
-            continue;
-        }
-        struct stat held, named;
-        if (::fstat(fd, &held) == 0 && ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
-            return fd;
-        ::close(fd);
-        fd = -1;
-    }
-    if (fd >= 0) ::close(fd);
-    return -1;
-}
-
 // The twenty entries of a file's bytes, as read by ReadHighScoreFile.
 QStringList entriesOf(const QByteArray& bytes) {
     return isWhole(bytes) ? UnscrambleText(QString::fromLatin1(bytes)).split(LineEnd).mid(0, EntryCount)
                           : recoveredEntries(bytes);
 }
 
-using Change = std::function<QStringList(const QStringList&)>;
-
-// Saves the lists that change makes of the lists that the old bytes hold, through the locked
-// descriptor fd; a missing file (no old bytes, fd -1) is made with the built-in lists changed, unless
-// another game made it meanwhile. Nothing overwrites a damaged file before its bytes are kept in a copy
-// (whose path goes to newCopy when this made it): where none can be made, it stays. saved receives the
-// lists that the file holds afterwards.
-SaveResult saveOver(const platform::PathTarget& target, int fd, const std::optional<QByteArray>& old,
-                    const Change& change, QStringList* saved, QString* newCopy) {
-    const QStringList now = old ? entriesOf(*old) : BuiltInHighScores();
-    if (saved) *saved = now;
-    if (old && !old->isEmpty() && !isWhole(*old)) {
-        const Copy copy = keepCopy(*old);
-        if (copy.path.isEmpty()) return SaveResult::Unchanged;
-        if (copy.made && newCopy) *newCopy = copy.path;
-    }
-    QStringList entries = change(now);
+// The file's form of twenty entries, each without line breaks.
+QByteArray bytesOf(QStringList entries) {
     QString plain;
     for (QString& entry : entries) plain += entry.remove(u'\r').remove(u'\n') + LineEnd;
-    const QByteArray bytes = (ScrambleText(plain) + LineEnd).toLatin1();
-    const SaveResult result = old ? SaveWholeFile(target, bytes, fd)
-                                  : CreateWholeFile(target, bytes) == 0 ? SaveResult::Saved : SaveResult::Unchanged;
-    if (saved && result == SaveResult::Saved) *saved = entries;
-    return result;
+    return (ScrambleText(plain) + LineEnd).toLatin1();
 }
 
-// saveOver on the file as it is under an exclusive lock: no other game's save comes between the read
-// and the save. A file that cannot be read or locked stays as it is.
+using Change = std::function<QStringList(const QStringList&)>;
+
+// Saves the lists that change makes of the lists the file holds, read under its lock; a missing file is
+// made with the built-in lists changed. Nothing overwrites a damaged file before its bytes are kept in a
+// copy (whose path goes to newCopy when this made it): where none can be made, it stays. saved receives
+// the lists that the file holds afterwards.
 SaveResult writeEntries(const Change& change, QStringList* saved = nullptr, QString* newCopy = nullptr) {
-    const platform::PathTarget target(HighScoreFilePath());
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        bool missing = false;
-        if (const int fd = lockedFile(target, LOCK_EX, missing); fd >= 0) {
-            const std::optional<QByteArray> old = platform::ReadOpenFile(fd, MaxFileSize);
-            const SaveResult result = old ? saveOver(target, fd, old, change, saved, newCopy) : SaveResult::Unchanged;
-            ::close(fd);
-            return result;
-        }
-        if (!missing) break;
-        if (const SaveResult made = saveOver(target, -1, std::nullopt, change, saved, newCopy);
-            made == SaveResult::Saved || target.Missing())
-            return made;
-    }
-    return SaveResult::Unchanged;
+    std::optional<QByteArray> held;
+    const SaveResult result = SaveLocked(
+        platform::PathTarget(HighScoreFilePath()), MaxFileSize,
+        [&](const std::optional<QByteArray>& old) -> std::optional<QByteArray> {
+            if (old && !old->isEmpty() && !isWhole(*old)) {
+                const Copy copy = keepCopy(*old);
+                if (copy.path.isEmpty()) return std::nullopt;
+                if (copy.made && newCopy) *newCopy = copy.path;
+            }
+            return bytesOf(change(old ? entriesOf(*old) : BuiltInHighScores()));
+        },
+        &held);
+    if (saved && held) *saved = entriesOf(*held);
+    return result;
 }
 
 // The lists with the entries that mine holds beyond base, each where it ranks: below every entry with
@@ -237,10 +188,20 @@ QString ScrambleText(const QString& text) {
 }
 
 QString UnscrambleText(const QString& text) {
-    return substitute(text, [](char16_t d) { return char16_t(d >= 128 ? d - 128 : d + 127); });
+    // 128 stands for 255 as well as for 0, and no name holds 0.
+    return substitute(text, [](char16_t d) { return char16_t(d == 128 ? 255 : d >= 128 ? d - 128 : d + 127); });
 }
 
-QString HighScoreFilePath() { return platform::ProgramFolder() + QStringLiteral("highscores.dat"); }
+QString HighScoreFilePath() {
+    // Beside the program when a file is there or can be made there; else each player keeps one in the
+    // settings folder. Never in the working folder.
+    const QString program = platform::ProgramFolder();
+    const QString beside = program + QStringLiteral("highscores.dat");
+    struct stat there;
+    const bool taken = ::lstat(QFile::encodeName(beside), &there) == 0;
+    const bool takesOne = ::faccessat(AT_FDCWD, QFile::encodeName(program), W_OK | X_OK, AT_EACCESS) == 0;
+    return !program.isEmpty() && (taken || takesOne) ? beside : platform::ConfigFolder() + QStringLiteral("highscores.dat");
+}
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }
 
@@ -263,11 +224,8 @@ QString HighScoreFileAfterFailure(SaveResult result) {
 }
 
 QStringList ReadHighScoreFile(QString* newCopy) {
-    const platform::PathTarget target(HighScoreFilePath());
     bool missing = false;
-    const int fd = lockedFile(target, LOCK_SH, missing);
-    const std::optional<QByteArray> bytes = fd >= 0 ? platform::ReadOpenFile(fd, MaxFileSize) : std::nullopt;
-    if (fd >= 0) ::close(fd);
+    const std::optional<QByteArray> bytes = ReadLocked(platform::PathTarget(HighScoreFilePath()), MaxFileSize, &missing);
     if (bytes && isWhole(*bytes)) return entriesOf(*bytes);
     // Missing or damaged: written again in its own form, from what it holds once it is locked for
     // that. Nothing a player earned is lost: the old bytes of a damaged file stay in a copy.

@@ -9,17 +9,18 @@
 
 // Codes 0..127 move up by 128, codes 128..255 down by 127. Characters beyond Latin-1 become '?' first.
 QString ScrambleText(const QString& text);
-// Codes 128..255 move down by 128, codes 0..127 up by 127 (the inverse for every code but 255).
+// Codes 129..255 move down by 128, codes 0..127 up by 127, and 128 reads as 255 (the inverse for every
+// code but 0, which no name holds).
 QString UnscrambleText(const QString& text);
 
+// Beside the program when the file is there or can be made there; else in the settings folder.
 QString HighScoreFilePath();
 
 // The twenty built-in entries: ten single-turn entries, then ten margin entries.
 QStringList BuiltInHighScores();
 
-// Every save takes an exclusive lock on the file (flock) and reads it again under it, and a missing file
-// is only made while nothing is at its name; every read takes a shared lock. Two games on one file (a
-// shared install) then never tear it or lose each other's saves.
+// Every save and read goes through SaveLocked and ReadLocked: two games on one file (a shared install)
+// never tear it or lose each other's saves.
 
 // Replaces the file with the built-in lists, saved as SaveWholeFile does. A damaged file is first
 // copied as ReadHighScoreFile copies it; one that cannot be copied stays as it is.
@@ -32,7 +33,7 @@ SaveResult WriteHighScoreFile(const QStringList& twentyEntries);
 // Saves the entries that lists holds beyond base (the lists as this game last read or saved them) into
 // the file's lists as they are now, each where it ranks, so that no entry another game saved meanwhile
 // is lost; otherwise as WriteHighScoreFile. saved, when given, receives the twenty entries that the
-// file holds afterwards.
+// file holds afterwards, also after a save that failed (untouched when it could not be read).
 SaveResult MergeHighScoreFile(const QStringList& base, const QStringList& lists, QStringList* saved = nullptr);
 
 // For a message after a save of the file that failed: what the file holds now.

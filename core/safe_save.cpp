@@ -1,6 +1,7 @@
 #include "core/safe_save.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,9 +22,11 @@ enum class Written { Whole, NoFile, Failed };
 
 // Writes the bytes to a new file in the folder, flushes and closes it, and gives it a name of its own
 // beside name (set in temporary). Where the file system allows, the file has no name until it is whole
-// (O_TMPFILE), so that a kill leaves nothing behind. mode: the permissions to give it, 0 for the usual.
-// NoFile when the folder takes no new file.
-Written writeTemporary(int folder, const QByteArray& name, const QByteArray& bytes, mode_t mode, QByteArray& temporary) {
+// (O_TMPFILE), so that a kill leaves nothing behind. like, when given, is the file it is to replace: the
+// new one takes its owner, group and permissions. NoFile when the folder takes no new file, or when the
+// new one cannot have that owner and group.
+Written writeTemporary(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* like,
+                       QByteArray& temporary) {
     static const bool namedByDescriptor = ::access("/proc/self/fd", X_OK) == 0;
     const auto pickName = [&] { temporary = name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36); };
     int fd = namedByDescriptor ? ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
@@ -34,10 +37,20 @@ Written writeTemporary(int folder, const QByteArray& name, const QByteArray& byt
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) return Written::NoFile;
-    if (mode) (void)::fchmod(fd, mode);
+    bool named = !unnamed;
+    if (like) {
+        // A group the player belongs to can be given; another owner only by root.
+        if (::fchown(fd, like->st_uid, like->st_gid) != 0) (void)::fchown(fd, uid_t(-1), like->st_gid);
+        struct stat made;
+        if (::fstat(fd, &made) != 0 || made.st_uid != like->st_uid || made.st_gid != like->st_gid) {
+            if (named) ::unlinkat(folder, temporary.constData(), 0);
+            ::close(fd);
+            return Written::NoFile;
+        }
+        (void)::fchmod(fd, like->st_mode & 0777);
+    }
     bool whole = writeAll(fd, bytes) && platform::SyncFile(fd);
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    bool named = !unnamed;
     for (int attempt = 0; whole && !named && attempt < 100; ++attempt) {
         pickName();
         named = ::linkat(AT_FDCWD, self.constData(), folder, temporary.constData(), AT_SYMLINK_FOLLOW) == 0;
@@ -91,6 +104,37 @@ SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& by
     return result;
 }
 
+// The file opened and locked (LOCK_SH to read; LOCK_EX to save, open for writing too where it may be, as
+// NFS asks) while the name still leads to it. -1 when the file is missing (missing is then set), cannot
+// be opened, or stays locked for about 5 s.
+int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
+    missing = false;
+    int fd = -1;
+    for (int tries = 0; tries < 5000; ++tries) {
+        if (fd < 0) {
+            fd = how == LOCK_EX ? target.Open(O_RDWR) : -1;
+            if (fd < 0) fd = target.Open(O_RDONLY);  // still to be read
+            if (fd < 0) {
+                missing = target.Missing();
+                return -1;
+            }
+        }
+        if (::flock(fd, how | LOCK_NB) != 0 && errno != ENOLCK) {
+            if (errno != EWOULDBLOCK && errno != EINTR) break;
+            ::usleep(1000);
+            continue;
+        }
+        struct stat held, named;
+        if (::fstat(fd, &held) == 0 && ::fstatat(target.Folder(), target.Name(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+        fd = -1;
+    }
+    if (fd >= 0) ::close(fd);
+    return -1;
+}
+
 }  // namespace
 
 SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes) {
@@ -104,20 +148,23 @@ SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& b
     // A file the player may not write (read-only, or another user's) is not replaced either.
     if (exists && ::faccessat(target.Folder(), target.Name(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return SaveResult::Unchanged;
+    // A rename would leave the file's other names with the old bytes: such a file is written in place.
     QByteArray temporary;
-    const Written written = writeTemporary(target.Folder(), target.Name(), bytes, exists ? there.st_mode & 0777 : 0, temporary);
+    const Written written = exists && there.st_nlink > 1
+                                ? Written::NoFile
+                                : writeTemporary(target.Folder(), target.Name(), bytes, exists ? &there : nullptr, temporary);
     if (written == Written::Failed) return SaveResult::Unchanged;
     if (written == Written::Whole) {
         if (::renameat(target.Folder(), temporary.constData(), target.Folder(), target.Name()) == 0) return SaveResult::Saved;
         ::unlinkat(target.Folder(), temporary.constData(), 0);
     }
-    // No new file could be made, or it could not take the old one's place.
+    // No new file like the old one could be made, or it could not take the old one's place.
     return exists ? writeInPlace(target, bytes, openFile) : SaveResult::Unchanged;
 }
 
 int CreateWholeFile(const platform::PathTarget& target, const QByteArray& bytes) {
     QByteArray temporary;
-    if (!target.Valid() || writeTemporary(target.Folder(), target.Name(), bytes, 0, temporary) != Written::Whole) return EIO;
+    if (!target.Valid() || writeTemporary(target.Folder(), target.Name(), bytes, nullptr, temporary) != Written::Whole) return EIO;
     const char* from = temporary.constData();
     int error = 0;
     if (::renameat2(target.Folder(), from, target.Folder(), target.Name(), RENAME_NOREPLACE) != 0) {
@@ -132,4 +179,38 @@ QString FailedSaveNote(SaveResult result, const QString& kept) {
     return result == SaveResult::Damaged
                ? QStringLiteral("The file could not be put back as it was and may be damaged.")
                : kept;
+}
+
+std::optional<QByteArray> ReadLocked(const platform::PathTarget& target, qint64 maxSize, bool* missing) {
+    bool none = false;
+    const int fd = lockedFile(target, LOCK_SH, none);
+    if (missing) *missing = none;
+    if (fd < 0) return std::nullopt;
+    std::optional<QByteArray> bytes = platform::ReadOpenFile(fd, maxSize);
+    ::close(fd);
+    return bytes;
+}
+
+SaveResult SaveLocked(const platform::PathTarget& target, qint64 maxSize, const FileChange& change,
+                      std::optional<QByteArray>* held) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        bool missing = false;
+        if (const int fd = lockedFile(target, LOCK_EX, missing); fd >= 0) {
+            const std::optional<QByteArray> old = platform::ReadOpenFile(fd, maxSize);
+            const std::optional<QByteArray> bytes = old ? change(old) : std::nullopt;
+            const SaveResult result = bytes ? SaveWholeFile(target, *bytes, fd) : SaveResult::Unchanged;
+            if (held) *held = result == SaveResult::Saved ? bytes : result == SaveResult::Unchanged ? old : platform::ReadOpenFile(fd, maxSize);
+            ::close(fd);
+            return result;
+        }
+        if (!missing) break;
+        const std::optional<QByteArray> bytes = change(std::nullopt);
+        if (!bytes) break;
+        if (CreateWholeFile(target, *bytes) == 0) {
+            if (held) *held = bytes;
+            return SaveResult::Saved;
+        }
+        if (target.Missing()) break;  // made by another game meanwhile: that one is changed
+    }
+    return SaveResult::Unchanged;
 }

@@ -15,14 +15,14 @@ namespace {
 
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
-// The whole file; empty when it does not exist yet, or when the name is a link that may not be
-// followed. False when it exists but cannot be read, or is no regular file (opening a pipe waits for a
-// writer).
+// The whole file, read under its shared lock; empty when it does not exist yet, or when the name is a
+// link that may not be followed. False when it exists but cannot be read, or is no regular file
+// (opening a pipe waits for a writer).
 bool readBytes(const platform::PathTarget& target, QByteArray& bytes) {
-    if (!target.Valid() || target.Missing()) return true;
-    std::optional<QByteArray> read = platform::ReadRegularFile(target, std::numeric_limits<qsizetype>::max());
+    bool missing = false;
+    std::optional<QByteArray> read = target.Valid() ? ReadLocked(target, std::numeric_limits<qsizetype>::max(), &missing) : QByteArray();
     if (read) bytes = *std::move(read);
-    return read.has_value();
+    return read.has_value() || missing;
 }
 
 // One leading byte-order mark belongs to the file, not to its first line.
@@ -113,45 +113,17 @@ bool usableKey(const QString& key) {
            && !key.trimmed().startsWith(u'[');
 }
 
-}  // namespace
-
-void SettingsStore::Open(const QString& filePath, const QString& section) {
-    path_ = filePath;
-    section_ = section;
-    snapshot_.reset();
-}
-
-void SettingsStore::SelectKey(const QString& key) { key_ = key; }
-
-QString SettingsStore::Read() const {
-    QByteArray bytes;
-    if (path_.isEmpty() || !usableKey(key_) || !readBytes(platform::PathTarget(path_), bytes)) return {};
-    if (!snapshot_ || snapshot_->bytes != bytes) {
-        const QHash<QString, QString> values =
-            sectionValues(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), Name(section_));
-        snapshot_ = Snapshot{bytes, values};
-    }
-    return snapshot_->values.value(key_.toCaseFolded());
-}
-
-bool SettingsStore::Write(const QString& value) {
-    if (path_.isEmpty() || !usableKey(key_) || value.contains(u'\n') || value.contains(u'\r')) return false;
-    // The file is read and saved where the name led once: a link that may not be followed is neither.
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    const platform::PathTarget target(path_);
-    QByteArray bytes;
-    if (!target.Valid() || !readBytes(target, bytes)) return false;
+// The file's bytes with the key's value set: the lines copied, the first line of the key replaced and
+// any later ones dropped; a new key goes after the last non-empty line of the first matching section.
+QByteArray withValue(const QByteArray& bytes, const QString& sectionName, const QString& keyName, const QString& value) {
     const QByteArrayView mark = leadingMark(bytes);
     const QByteArrayView text = QByteArrayView(bytes).sliced(mark.size());
     const qsizetype firstEnd = text.indexOf('\n');
     const QByteArray eol = text.first(firstEnd < 0 ? text.size() : firstEnd).endsWith('\r') ? "\r\n" : "\n";
     const QByteArray utf8Value = value.toUtf8();
-
-    // One pass: copy the lines, replace the first line of the key, drop any later ones, and note where
-    // a new key would go (after the last non-empty line of the first matching section).
-    const Name section(section_), key(key_);
+    const Name section(sectionName), key(keyName);
     QByteArray out;
-    out.reserve(bytes.size() + utf8Value.size() + section_.size() + key_.size() + 8);
+    out.reserve(bytes.size() + utf8Value.size() + sectionName.size() + keyName.size() + 8);
     out += mark;
     qsizetype insertAt = -1;
     bool found = false, inSection = false, firstSection = true;
@@ -179,18 +151,56 @@ bool SettingsStore::Write(const QString& value) {
         return true;
     });
     if (!found) {
-        const QByteArray entry = key_.trimmed().toUtf8() + '=' + utf8Value + eol;
+        const QByteArray entry = keyName.trimmed().toUtf8() + '=' + utf8Value + eol;
         if (insertAt >= 0) out.insert(insertAt, entry);
-        else out += '[' + section_.toUtf8() + ']' + eol + entry;
+        else out += '[' + sectionName.toUtf8() + ']' + eol + entry;
     }
+    return out;
+}
 
-    const SaveResult saved = SaveWholeFile(target, out);
+}  // namespace
+
+void SettingsStore::Open(const QString& filePath, const QString& section) {
+    path_ = filePath;
+    section_ = section;
+    snapshot_.reset();
+}
+
+void SettingsStore::SelectKey(const QString& key) { key_ = key; }
+
+QString SettingsStore::Read() const {
+    QByteArray bytes;
+    if (path_.isEmpty() || !usableKey(key_) || !readBytes(platform::PathTarget(path_), bytes)) return {};
+    if (!snapshot_ || snapshot_->bytes != bytes) {
+        const QHash<QString, QString> values =
+            sectionValues(QByteArrayView(bytes).sliced(leadingMark(bytes).size()), Name(section_));
+        snapshot_ = Snapshot{bytes, values};
+    }
+    return snapshot_->values.value(key_.toCaseFolded());
+}
+
+bool SettingsStore::Write(const QString& value) {
+    if (path_.isEmpty() || !usableKey(key_) || value.contains(u'\n') || value.contains(u'\r')) return false;
+    // The file is read and saved where the name led once, under its lock from the read to the save: a
+    // second game of the player's changing another key meanwhile keeps its key.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const platform::PathTarget target(path_);
+    if (!target.Valid()) return false;
+    QByteArray before;
+    std::optional<QByteArray> held;
+    const SaveResult saved = SaveLocked(
+        target, std::numeric_limits<qsizetype>::max(),
+        [&](const std::optional<QByteArray>& old) {
+            before = old.value_or(QByteArray());
+            return std::optional(withValue(before, section_, key_, value));
+        },
+        &held);
     // Damage stays as long as the file holds it, also when a key is changed in the damaged bytes.
-    if (saved == SaveResult::Damaged) damaged_ = readBytes(target, bytes) ? std::optional(bytes) : QByteArray();
-    else if (saved == SaveResult::Saved && damaged_ == bytes) damaged_ = out;
+    if (saved == SaveResult::Damaged) damaged_ = held.value_or(QByteArray());
+    else if (saved == SaveResult::Saved && damaged_ == before) damaged_ = held;
     if (saved != SaveResult::Saved) return false;
-    if (snapshot_ && snapshot_->bytes == bytes) {  // the file as read before, with this one key changed
-        snapshot_->bytes = out;
+    if (snapshot_ && snapshot_->bytes == before) {  // the file as read before, with this one key changed
+        snapshot_->bytes = *held;
         snapshot_->values.insert(key_.trimmed().toCaseFolded(), value);
     } else {
         snapshot_.reset();

@@ -13,44 +13,75 @@ namespace platform {
 
 namespace {
 
-constexpr int MaxHops = 8;
+constexpr int MaxLinks = 40;  // on the whole path, as the kernel allows
 
-// The folder part of a path and its last name; the name is empty for a path that ends in a folder.
-std::pair<QByteArray, QByteArray> split(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) return {".", path};
-    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
+// The kernel's protected_symlinks rule: in a sticky folder that everyone may write, a link is followed
+// only when it is the player's own or belongs to the folder's owner. Every other link is followed.
+bool mayFollow(int folder, const struct stat& link) {
+    struct stat holder;
+    if (::fstat(folder, &holder) != 0) return false;
+    const bool shared = (holder.st_mode & S_ISVTX) && (holder.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == holder.st_uid;
+}
+
+int openFolder(int base, const char* name) { return ::openat(base, name, O_PATH | O_DIRECTORY | O_CLOEXEC); }
+
+void moveTo(int& folder, int next) {
+    ::close(folder);
+    folder = next;
+}
+
+// The text of the link open at fd; empty when it cannot be read.
+QByteArray linkText(int fd) {
+    QByteArray text(PATH_MAX, '\0');
+    const ssize_t length = ::readlinkat(fd, "", text.data(), size_t(text.size()));
+    return length > 0 && length < text.size() ? text.left(length) : QByteArray();
 }
 
 }  // namespace
 
+// The path is walked name by name as the kernel walks it. Each name is opened without following it, so
+// that every link met, in the folder part too, is judged and read through the descriptor it was judged
+// by; its text then takes its place among the names still to walk, from the folder that holds it.
 PathTarget::PathTarget(const QString& path) {
-    QByteArray rest = QFile::encodeName(path);
-    int base = AT_FDCWD;
-    for (int hop = 0; !rest.isEmpty() && hop <= MaxHops; ++hop) {
-        const auto [folderPart, name] = split(rest);
-        const int folder = ::openat(base, folderPart.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (base != AT_FDCWD) ::close(base);
-        if (folder < 0) return;
-        base = folder;
-        if (name.isEmpty() || name == "." || name == "..") break;
-        // The link is judged and read through one descriptor: one swapped in meanwhile is not read.
-        const int link = ::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        struct stat there, holder;
-        if (link < 0 || ::fstat(link, &there) != 0 || !S_ISLNK(there.st_mode)) {
-            if (link >= 0) ::close(link);
+    const QByteArray whole = QFile::encodeName(path);
+    if (whole.isEmpty()) return;
+    QList<QByteArray> names;  // still to walk, the next one last
+    const auto walkAlso = [&names](const QByteArray& text) {
+        const QList<QByteArray> parts = text.split('/');
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+            if (!part->isEmpty() && *part != ".") names.append(*part);
+        return text.startsWith('/');
+    };
+    int folder = openFolder(AT_FDCWD, walkAlso(whole) ? "/" : ".");
+    for (int links = 0; folder >= 0 && !names.isEmpty();) {
+        const QByteArray name = names.takeLast();
+        if (name == "..") {  // a path that ends in the folder above names no file
+            moveTo(folder, names.isEmpty() ? -1 : openFolder(folder, ".."));
+            continue;
+        }
+        const int next = ::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        const bool missing = next < 0 && errno == ENOENT;
+        struct stat there;
+        const bool known = next >= 0 && ::fstat(next, &there) == 0;
+        if (known && S_ISLNK(there.st_mode)) {
+            const QByteArray text = ++links <= MaxLinks && mayFollow(folder, there) ? linkText(next) : QByteArray();
+            ::close(next);
+            if (text.isEmpty()) break;  // a link not to be followed leads nowhere
+            if (walkAlso(text)) moveTo(folder, openFolder(AT_FDCWD, "/"));
+            continue;
+        }
+        if (names.isEmpty() && (known || missing)) {  // the last name: a file, or one still to be made
+            if (next >= 0) ::close(next);
             folder_ = folder;
             name_ = name;
             return;
         }
-        QByteArray target(PATH_MAX, '\0');
-        const ssize_t length = ::fstat(folder, &holder) == 0 && (there.st_uid == ::geteuid() || there.st_uid == holder.st_uid)
-                                   ? ::readlinkat(link, "", target.data(), size_t(target.size()))
-                                   : -1;
-        ::close(link);
-        rest = length > 0 && length < target.size() ? target.left(length) : QByteArray();
+        const bool onTheWay = known && S_ISDIR(there.st_mode);
+        if (next >= 0 && !onTheWay) ::close(next);
+        moveTo(folder, onTheWay ? next : -1);
     }
-    if (base != AT_FDCWD) ::close(base);
+    if (folder >= 0) ::close(folder);
 }
 
 PathTarget::~PathTarget() {

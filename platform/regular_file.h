@@ -6,10 +6,11 @@
 namespace platform {
 
 // Where a path leads, decided once through descriptors: the folder that holds the file, open, and the
-// file's name there, which is no link (it may be missing). Links at the path's end are followed hop by
-// hop, at most 8, and only as the kernel's protected_symlinks rule follows them: the link is the
-// player's own, or belongs to the owner of the folder that holds it. Another link, a longer chain or a
-// folder that cannot be opened leaves the path leading nowhere: nothing is read or written through it.
+// file's name there, which is no link (it may be missing). Every link on the way, in the folder part
+// too, is followed as the kernel follows it with protected_symlinks on: in a sticky folder that everyone
+// may write, only the player's own links and those of the folder's owner; anywhere else, every link. At
+// most 40 links on the whole path. A link not to be followed, a longer chain or a folder that cannot be
+// opened leaves the path leading nowhere: nothing is read or written through it.
 class PathTarget {
 public:
     explicit PathTarget(const QString& path);

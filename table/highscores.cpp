@@ -22,8 +22,9 @@ struct TopTen {
 };
 
 // A name as an entry can hold it: the separator would split it and a line break would cut the
-// file's line, and the file keeps one byte per character.
+// file's line, and the file keeps one byte per character (so a name typed decomposed is composed first).
 QString StorableName(QString name) {
+    name = name.normalized(QString::NormalizationForm_C);
     name.replace(ListSeparator, u'*').replace(u'\r', u' ').replace(u'\n', u' ');
     for (QChar& c : name)
         if (c.unicode() > 255) c = u'?';
@@ -106,7 +107,9 @@ void frmMain::SaveHighScores() {
     QStringList lists;
     const SaveResult saved = MergeHighScoreFile(HighScoresAsRead, entries, &lists);
     if (saved == SaveResult::Saved) return FillLists(*this, lists);
-    // The entry stays on the lists in memory; say that the file did not take it.
+    // The entry stays on the lists in memory; say that the file did not take it. The next save starts
+    // from what the file holds now, so that it neither adds an entry twice nor drops one.
+    if (!lists.isEmpty()) HighScoresAsRead = lists;
     platform::dialogs().MsgBox(QStringLiteral("The high score lists could not be saved to\n") +
                                    HighScoreFilePath() +
                                    QStringLiteral("\n\nThey are kept until the game is closed. ") +

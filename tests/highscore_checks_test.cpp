@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <unistd.h>
 
 #include "core/highscore_file.h"
 #include "core/pushbutton.h"
@@ -158,7 +159,8 @@ TEST_F(HighScoreCheckTest, PromptAnswerDecidesOnTheHighRollersWindow) {
 // Names the entry cannot hold as typed are made storable, so the lists and the file agree.
 TEST_F(HighScoreCheckTest, NamesAreKeptStorable) {
     const struct { QString typed, stored; } cases[] = {
-        {"A¤B", "A*B"}, {"¤", "*"}, {"Łukasz", "?ukasz"}, {"Zoë", "Zoë"},
+        {"A¤B", "A*B"}, {"¤", "*"}, {"Łukasz", "?ukasz"}, {"Zoë", "Zoë"}, {"Zoÿ Haÿ", "Zoÿ Haÿ"},
+        {QString::fromUtf8("Jose\u0301 Mu\u0308ller"), "José Müller"},  // typed decomposed
     };
     for (const auto& c : cases) {
         Fresh();
@@ -178,4 +180,22 @@ TEST_F(HighScoreCheckTest, FailedSaveIsReported) {
     EXPECT_TRUE(dialogs.shown[0].text.startsWith("The high score lists could not be saved"));
     EXPECT_EQ(dialogs.shown[0].icon, platform::Icon::Exclamation);
     EXPECT_EQ(form().lstHSTS->item(0)->text(), "Ann¤3000");
+}
+
+extern int FailingSyncs, FailingWrites, PassingWrites;
+
+// After a save that may have damaged the file, the next one starts from what the file holds: an entry
+// that the file took is not added twice.
+TEST_F(HighScoreCheckTest, ASaveAfterADamagedOneAddsNoEntryTwice) {
+    Fresh();
+    // A second name makes saves write in place: the new bytes are written, then neither synced nor put back.
+    ASSERT_EQ(::link(QFile::encodeName(HighScoreFilePath()), QFile::encodeName(HighScoreFilePath() + ".2")), 0);
+    FailingSyncs = PassingWrites = FailingWrites = 1;
+    Check(true, "Ann", 9000);
+    FailingSyncs = PassingWrites = FailingWrites = 0;
+    ASSERT_EQ(Shown("MsgBox"), 1);
+    EXPECT_TRUE(dialogs.shown[0].text.endsWith("may be damaged.")) << dialogs.shown[0].text.toStdString();
+    Check(true, "Bob", 8000);
+    Check(true, "Cy", 7000);
+    EXPECT_EQ(ReadHighScoreFile().mid(0, 4), (QStringList{"Ann¤9000", "Bob¤8000", "Cy¤7000", "Marta¤1500"}));
 }

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -47,8 +48,8 @@ TEST_F(HighScoreFileTest, SubstitutionMovesTheHalvesOfTheCodeTable) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ScrambleText(QString(QChar(c.plain))), QString(QChar(c.stored))) << int(c.plain);
-    QString every;
-    for (int code = 0; code < 255; ++code) every += QChar(code);
+    QString every;  // no name holds code 0, which shares its byte with 255
+    for (int code = 1; code <= 255; ++code) every += QChar(code);
     EXPECT_EQ(UnscrambleText(ScrambleText(every)), every);
 }
 
@@ -160,19 +161,34 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     EXPECT_EQ(fileBytes(), rebuilt);
     EXPECT_TRUE(folder.entryList(copyNames).isEmpty());
 
-    platform::OverrideFolders(dir.path(), dir.path(), dir.filePath("missing/folder"));
-    EXPECT_EQ(WriteHighScoreFile(builtIn), SaveResult::Unchanged);
-    EXPECT_EQ(ReadHighScoreFile(), builtIn);
+    // A program folder that is missing, or takes no file and has none: each player's lists are kept in
+    // the settings folder.
+    const QString config = dir.filePath("config/"), program = dir.filePath("program/");
+    ASSERT_TRUE(QDir().mkpath(config) && QDir().mkpath(program));
+    ReadOnlyFolder readOnly(program);
+    ASSERT_TRUE(readOnly.Ok()) << readOnly.Reason().toStdString();
+    for (const QString& programFolder : {dir.filePath("missing/folder"), program}) {
+        platform::OverrideFolders(config, dir.path(), programFolder);
+        QStringList kept = builtIn;
+        kept[0] = "Kept¤1999";
+        EXPECT_EQ(WriteHighScoreFile(kept), SaveResult::Saved);
+        EXPECT_EQ(ReadHighScoreFile(), kept);
+        EXPECT_EQ(HighScoreFilePath(), config + "highscores.dat");
+        QFile::remove(HighScoreFilePath());
+    }
 }
 
 // Starts work in a child process as the player ("nobody" when the suite is root, who then owns neither
-// folder nor file) or as another user, with at most limit bytes to a file as "ulimit -f" sets it.
+// folder nor file) or as another user, both members of the group games (60) only, with at most limit
+// bytes to a file as "ulimit -f" sets it.
 pid_t startAsPlayer(const std::function<SaveResult()>& work, rlim_t limit = RLIM_INFINITY, uid_t user = 65534) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit fileSize{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0 || (::geteuid() == 0 && (::setgid(user) || ::setuid(user))))
+        const gid_t games = 60;
+        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0 ||
+            (::geteuid() == 0 && (::setgroups(1, &games) || ::setgid(user) || ::setuid(user))))
             ::_exit(99);
         ::_exit(int(work()));
     }
@@ -230,11 +246,16 @@ TEST_F(HighScoreFileTest, TwoGamesSavingAtOnceLoseNothing) {
     ::chmod(QFile::encodeName(program), 0755);
 }
 
-// Injected by rows of the save table below: the next so many syncs fail with SyncError.
-int FailingSyncs = 0, SyncError = EIO;
+// Injected by rows of the save table below and by the top-ten checks: the next so many syncs fail with
+// SyncError; after PassingWrites more, the next so many pwrites fail with EIO.
+int FailingSyncs = 0, SyncError = EIO, FailingWrites = 0, PassingWrites = 0;
 extern "C" int fsync(int fd) {
     if (FailingSyncs > 0 && FailingSyncs--) return errno = SyncError, -1;
     return int(::syscall(SYS_fsync, fd));
+}
+extern "C" ssize_t pwrite(int fd, const void* bytes, size_t size, off_t at) {
+    if (FailingWrites > 0 && PassingWrites-- <= 0 && FailingWrites--) return errno = EIO, -1;
+    return ::syscall(SYS_pwrite64, fd, bytes, size, at);
 }
 
 // Where the program's folder takes no new file (a shared install) or keeps another user's file (a sticky
@@ -279,7 +300,7 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
     const auto ownedBy = [&](uid_t owner, std::function<bool()> then) {
         return [=] { return ::chown(QFile::encodeName(program), owner, owner) == 0 && then(); };
     };
-    const uid_t root = 0, player = 65534, another = 1234;
+    const uid_t root = 0, player = 65534, another = 1234, games = 60;
     const struct {
         const char* title;
         int folderMode, configMode;
@@ -303,6 +324,21 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         {"the file is root's", 0777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Unchanged,
          stored(builtIn), 0, [&] { return ::chmod(QFile::encodeName(HighScoreFilePath()), 0644) == 0; }},
         {"sticky folder", 01777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer)},
+        {"root's file in the player's folder", 0755, 0755, stored(builtIn), write(longer), RLIM_INFINITY,
+         SaveResult::Saved, stored(longer), 0, ownedBy(player, [] { return true; })},
+        {"group install, members by turns", 0775, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved,
+         stored(longer), 0, [&] {
+             const QByteArray file = QFile::encodeName(HighScoreFilePath());
+             return ::chown(QFile::encodeName(program), root, games) == 0 && ::chmod(QFile::encodeName(program), 0775) == 0 &&
+                    ::chown(file, root, games) == 0 && ::chmod(file, 0664) == 0 &&
+                    resultOf(startAsPlayer(write(shorter), RLIM_INFINITY, another)) == SaveResult::Saved;
+         }},
+        {"a second name", 0777, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0,
+         [&] {
+             return QDir().mkpath(other) && ::chown(QFile::encodeName(HighScoreFilePath()), player, player) == 0 &&
+                    ::link(QFile::encodeName(HighScoreFilePath()), QFile::encodeName(other + "second")) == 0;
+         },
+         "other/second"},
         {"damaged, read", 0555, 0777, damaged, read, RLIM_INFINITY, SaveResult::Saved, stored(builtIn), 1},
         {"damaged, no copy", 0555, 0555, damaged, write(longer), RLIM_INFINITY, SaveResult::Unchanged, damaged},
         {"root's link", 0555, 0755, stored(builtIn), write(longer), RLIM_INFINITY, SaveResult::Saved, stored(longer), 0,
@@ -336,9 +372,14 @@ TEST_F(HighScoreFileTest, SavesInPlaceLeaveTheOldOrTheNewListsWhole) {
         ASSERT_TRUE(!c.arrange || c.arrange());
         ASSERT_EQ(::chmod(QFile::encodeName(program), c.folderMode), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(config), c.configMode), 0);
+        const QByteArray path = QFile::encodeName(dir.filePath(c.file));
+        struct stat owner, ownerAfter;  // a save keeps who owns the file
+        const bool had = ::stat(path, &owner) == 0;
         const pid_t meanwhile = c.meanwhile ? startAsPlayer(c.meanwhile, RLIM_INFINITY, another) : 0;
         EXPECT_EQ(resultOf(startAsPlayer(c.work, c.limit)), c.result);
         if (meanwhile) EXPECT_TRUE(::kill(meanwhile, SIGKILL) == 0 && resultOf(meanwhile) == SaveResult(-1));
+        if (had && ::stat(path, &ownerAfter) == 0)
+            EXPECT_TRUE(owner.st_uid == ownerAfter.st_uid && owner.st_gid == ownerAfter.st_gid) << ownerAfter.st_uid;
         QFile after(dir.filePath(c.file));
         EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : "", c.after);
         EXPECT_EQ(QDir(program).entryList({"highscores.dat*"}, QDir::Files | QDir::System), QStringList{"highscores.dat"});

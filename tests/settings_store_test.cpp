@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/settings_store.h"
 
@@ -149,4 +151,52 @@ TEST_F(SettingsStoreTest, ProgramStoreConveniences) {
     Settings().Open(path, "Info");
     ASSERT_TRUE(WriteSetting("NoHS", "Null"));
     EXPECT_EQ(ReadSetting("nohs"), "Null");
+}
+
+// Two games of one player write different keys at the same moment: every write that says it was saved
+// is in the file afterwards.
+TEST_F(SettingsStoreTest, TwoGamesWritingAtOnceKeepEveryKey) {
+    putFile("[Info]\n");
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    pid_t games[2];
+    for (int game = 0; game < 2; ++game) {
+        if ((games[game] = ::fork()) == 0) {
+            char go;
+            Settings().Open(path, "Info");
+            bool saved = ::read(start[0], &go, 1) == 1;
+            for (int key = 0; key < 150; ++key) saved = WriteSetting(QString("Game%1Key%2").arg(game).arg(key), "1") && saved;
+            ::_exit(saved ? 0 : 1);
+        }
+    }
+    ASSERT_EQ(::write(start[1], "go", 2), 2);
+    for (pid_t game : games) {
+        int status = 0;
+        EXPECT_TRUE(::waitpid(game, &status, 0) == game && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    int kept = 0;
+    for (int game = 0; game < 2; ++game)
+        for (int key = 0; key < 150; ++key) kept += read(QString("Game%1Key%2").arg(game).arg(key)) == "1";
+    EXPECT_EQ(kept, 300);
+}
+
+extern int FailingSyncs, FailingWrites, PassingWrites;
+
+// A write that may have damaged the file says so while the file holds what it left, also with a key
+// written into it since, and no longer once the file holds something else.
+TEST_F(SettingsStoreTest, DamageIsSaidWhileTheFileHoldsIt) {
+    putFile("[Info]\nKey=old value\n");
+    ASSERT_EQ(::link(QFile::encodeName(path), QFile::encodeName(path + ".2")), 0);  // saved in place
+    store.SelectKey("Key");
+    FailingSyncs = PassingWrites = FailingWrites = 1;  // not synced, and not put back
+    EXPECT_FALSE(store.Write("new"));
+    FailingSyncs = PassingWrites = FailingWrites = 0;
+    EXPECT_TRUE(store.Damaged());
+    store.SelectKey("Other");
+    EXPECT_TRUE(store.Write("1"));
+    EXPECT_TRUE(store.Damaged());
+    putFile("[Info]\nKey=mended\n");
+    EXPECT_FALSE(store.Damaged());
 }
