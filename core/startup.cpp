@@ -1,5 +1,9 @@
 #include "core/startup.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QTime>
 #include <csignal>
 
@@ -36,23 +40,43 @@ QList<MediaFile> mediaFiles() {
     return files;
 }
 
-// Writes the media files in their order; false when one of them is not in place afterwards. A copy
-// that holds the same bytes already (another user's, in a shared folder) is in place.
+// Whether the file there is the player's own, with these bytes. Read through the descriptor it was checked
+// by: a pipe swapped in at the name is not waited on.
+bool isOwnCopy(const QString& path, const QByteArray& bytes) {
+    const int fd = platform::OpenRegularFile(path, O_RDONLY);
+    struct stat info;
+    const bool own = fd >= 0 && ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() &&
+                     platform::ReadOpenFile(fd, bytes.size()) == bytes;
+    if (fd >= 0) ::close(fd);
+    return own;
+}
+
+// Writes the media files into TempDir in their order; false when one of them is not the player's own
+// copy afterwards.
 bool writeMediaFiles() {
     bool inPlace = true;
     for (const MediaFile& file : mediaFiles()) {
         const QString path = TempDir + file.name;
         if (ExtractResource(file.resource, QStringLiteral("CUSTOM"), path) == 0) continue;
-        // Read through the descriptor it was checked by: a pipe swapped in at the name is not waited on.
-        const QByteArray builtIn = platform::LoadResData(QStringLiteral("CUSTOM"), file.resource);
-        inPlace = inPlace && platform::ReadRegularFile(path, builtIn.size()) == builtIn;
+        inPlace = inPlace && isOwnCopy(path, platform::LoadResData(QStringLiteral("CUSTOM"), file.resource));
     }
     return inPlace;
 }
 
+// A stored path of a media file, in the temporary folder or a folder of the game's own in it, names the
+// copy this start wrote.
+QString writtenCopy(const QString& path) {
+    const QString shared = GetTempFolder(), folder = path.left(path.lastIndexOf(u'/') + 1);
+    const bool ours = folder == shared || (folder.startsWith(platform::OwnFolderIn(shared).chopped(1)) &&
+                                           folder.indexOf(u'/', shared.size()) == folder.size() - 1);
+    for (const MediaFile& file : mediaFiles())
+        if (ours && path == folder + file.name) return TempDir + file.name;
+    return path;
+}
+
 QString soundOrDefault(const char* key, const char* builtIn) {
     const QString path = ReadSetting(QLatin1String(key));
-    return path.isEmpty() ? TempDir + QLatin1String(builtIn) : path;
+    return path.isEmpty() ? TempDir + QLatin1String(builtIn) : writtenCopy(path);
 }
 
 // Dice whose face bitmaps do not all exist fall back to the default colour.
@@ -87,7 +111,13 @@ void Main() {
 
     WinDir = platform::ConfigFolder();
     TempDir = GetTempFolder();
-    const bool mediaInPlace = writeMediaFiles();
+    bool mediaInPlace = writeMediaFiles();
+    // Media that are not all the player's own copies there (another user's file at a name in a shared
+    // folder, say) go, all of them, to a folder of the game's own in it: the pictures stay together.
+    if (const QString own = mediaInPlace ? QString() : platform::MakeOwnFolder(TempDir); !own.isEmpty()) {
+        TempDir = own;
+        mediaInPlace = writeMediaFiles();
+    }
     if (!mediaInPlace) {
         platform::dialogs().MsgBox(
             QStringLiteral("The game's sounds and background pictures could not be written to the "
@@ -127,7 +157,7 @@ void Main() {
 
     // Background: a stored path, "(None)", or on first start the branded
     // picture beside the program when there is one, else built-in picture 9.
-    const QString background = ReadSetting(QStringLiteral("Background"));
+    const QString background = writtenCopy(ReadSetting(QStringLiteral("Background")));
     QString shown = background;
     bool branded = false;
     if (background.isEmpty()) {

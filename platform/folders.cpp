@@ -1,7 +1,12 @@
 #include "platform/folders.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace platform {
@@ -12,12 +17,15 @@ QString withSlash(QString path) {
     if (!path.isEmpty() && !path.endsWith('/')) path += '/';
     return path;
 }
+
+QByteArray ownFolderName() { return "OrvaneDravik3-" + QByteArray::number(::geteuid()); }
 }  // namespace
 
 QString ConfigFolder() {
     if (!overriddenConfig.isEmpty()) return withSlash(overriddenConfig);
     QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (xdg.isEmpty()) xdg = QDir::homePath() + "/.config";
+    // A relative path is ignored, as the XDG base directory rules say.
+    if (!QDir::isAbsolutePath(xdg)) xdg = QDir::homePath() + "/.config";
     return withSlash(xdg);
 }
 
@@ -27,6 +35,35 @@ QString TempFolder() {
     // system's own serves. Never the working folder.
     const QFileInfo temp(QDir::tempPath());
     return withSlash(temp.isDir() && temp.isWritable() ? temp.filePath() : QStringLiteral("/tmp"));
+}
+
+QString OwnFolderIn(const QString& folder) {
+    return withSlash(folder) + QString::fromLatin1(ownFolderName()) + '/';
+}
+
+QString MakeOwnFolder(const QString& folder) {
+    const int parent = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (parent < 0) return {};
+    const uid_t player = ::geteuid();
+    const QByteArray name = ownFolderName();
+    // Others cannot rename the player's folder away where only root or the player may write, or where
+    // the sticky bit lets each entry's owner alone: then the path keeps naming the folder checked here.
+    struct stat holder, own;
+    bool ok = ::fstat(parent, &holder) == 0 && (holder.st_uid == 0 || holder.st_uid == player) &&
+              ((holder.st_mode & S_ISVTX) || !(holder.st_mode & (S_IWGRP | S_IWOTH)));
+    const bool safe = ok;
+    if (ok) ::mkdirat(parent, name.constData(), 0700);  // else it is there from an earlier start
+    const int fd = ok ? ::openat(parent, name.constData(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC) : -1;
+    ok = fd >= 0 && ::fstat(fd, &own) == 0 && S_ISDIR(own.st_mode) && own.st_uid == player;
+    if (ok && (own.st_mode & 0777) != 0700)
+        ok = ::fchmodat(parent, name.constData(), 0700, 0) == 0 && ::fstat(fd, &own) == 0 &&
+             (own.st_mode & 0777) == 0700;
+    if (fd >= 0) ::close(fd);
+    ::close(parent);
+    if (ok) return OwnFolderIn(folder);
+    // Another user holds the name: a new folder of the player's under a name no one can take first.
+    QByteArray unique = QFile::encodeName(OwnFolderIn(folder).chopped(1)) + "-XXXXXX";
+    return safe && ::mkdtemp(unique.data()) ? withSlash(QFile::decodeName(unique)) : QString();
 }
 
 QString ProgramFolder() {

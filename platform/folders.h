@@ -4,9 +4,17 @@
 // Where the program keeps its files. Every folder ends with '/'.
 namespace platform {
 
-QString ConfigFolder();   // $XDG_CONFIG_HOME, else ~/.config: the settings file
+QString ConfigFolder();   // $XDG_CONFIG_HOME when absolute, else ~/.config: the settings file
 QString TempFolder();     // the media files written at every start
 QString ProgramFolder();  // beside the executable: high scores, Background/, help
+
+// The game's own folder in folder, OrvaneDravik3-<uid>/, for the media where a name in a shared temporary
+// folder is taken.
+QString OwnFolderIn(const QString& folder);
+// Makes it so that only the player can enter it, or takes the player's from an earlier start (its mode set
+// to 0700), and gives its path. Where another user holds its name, a new one, OrvaneDravik3-<uid>-<six
+// random characters>/. Empty when none can be made, and when others could rename it away in folder.
+QString MakeOwnFolder(const QString& folder);
 
 // Tests point the three folders somewhere else; an empty text restores the real one.
 void OverrideFolders(const QString& config, const QString& temp, const QString& program);

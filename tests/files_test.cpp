@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/files.h"
+#include "platform/folders.h"
 #include "platform/resources.h"
 
 // Background names in the options panel are file titles; sound paths show as file names.
@@ -50,11 +51,15 @@ TEST(FilesTest, WritingResourceBytesReplacesTheFileOrGivesAnErrorNumber) {
     EXPECT_EQ(QFileInfo(target).size(), platform::LoadResData("CUSTOM", 101).size());
 }
 
-// TMPDIR naming no folder must not send the media files into the working folder.
+// Neither TMPDIR naming no folder nor a relative XDG_CONFIG_HOME may send files into the working folder.
 TEST(FilesTest, TemporaryFolderFallsBackToTheSystemsOwn) {
     const std::optional<QByteArray> tmpdir =
         qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
     qputenv("TMPDIR", "/no/such/folder");
     EXPECT_EQ(GetTempFolder(), "/tmp/");
     tmpdir ? qputenv("TMPDIR", *tmpdir) : qunsetenv("TMPDIR");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");  // unset and empty mean the same
+    qputenv("XDG_CONFIG_HOME", "cfg");
+    EXPECT_EQ(platform::ConfigFolder(), QDir::homePath() + "/.config/");
+    qputenv("XDG_CONFIG_HOME", config);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/pushbutton.h"
@@ -249,8 +250,8 @@ TEST_F(StartupTest, StartsWithGarbageSettingsAndUnwritableFolders) {
 }
 
 // The built-in sounds and pictures live in the temporary folder. When they cannot be written
-// there, one message says so and where, and the labels stay readable on the bare table; a copy
-// already in place (another user's, say) is used without a word.
+// there, nor in a folder of the game's own in it (where another user holds a name, say), one message
+// says so and where, and the labels stay readable on the bare table.
 TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable) {
     const QString plainFile = root.path() + "/plain", victim = root.path() + "/player's own";
     ASSERT_TRUE(MakePlainFile(plainFile) && MakePlainFile(victim));
@@ -260,7 +261,7 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         const char* what;
         QString temp;
         std::function<QString(const QString&)> prepare;  // gives why the case cannot run here
-        bool said, picture;
+        bool said, picture, own = false;  // own: in the game's own folder
     };
     const std::vector<Case> cases{
         {"writable", root.path() + "/t1/", [](const QString&) { return QString(); }, false, true},
@@ -285,15 +286,18 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
              watchdog = std::make_unique<PipeWatchdog>(QStringList{temp + "11d.wav"});
              return QString();
          },
-         true, true},
+         false, true, true},
         // Links and a hard link to a file of the player's where media go: never written through.
         {"another user's link where a sound goes", root.path() + "/t5/",
          [&](const QString& temp) {
+             WriteIni({"OneDieSound=" + temp + "11d.wav"});
+             QDir().mkdir(platform::OwnFolderIn(temp));  // the player's from an earlier start, open to all
+             ::chmod(QFile::encodeName(platform::OwnFolderIn(temp)), 0777);
              if (!QFile::link(victim, temp + "11d.wav")) return QStringLiteral("no link");
              const bool given = ::lchown(QFile::encodeName(temp + "11d.wav"), AsAnotherUser::Id, 0) == 0;
              return given ? QString() : QStringLiteral("only root can give a link to another user");
          },
-         true, true},
+         false, true, true},
         {"the player's own link and a hard link", root.path() + "/t6/",
          [&](const QString& temp) {
              const bool made =
@@ -301,6 +305,14 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
              return made ? QString() : QStringLiteral("no links");
          },
          false, true},
+        {"another user's copy of a sound, and folder at the game's own name", root.path() + "/t7/",
+         [&](const QString& temp) {
+             const QByteArray own = QFile::encodeName(platform::OwnFolderIn(temp));
+             const bool made = QFile::copy(":/custom/106", temp + "bust.wav") && ::mkdir(own, 0700) == 0;
+             const bool given = !::lchown(QFile::encodeName(temp + "bust.wav"), AsAnotherUser::Id, 0);
+             return made && given && !::lchown(own, AsAnotherUser::Id, 0) ? QString() : "only root can give them away";
+         },
+         false, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -330,9 +342,11 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         EXPECT_EQ(window.Label1->ForeColor(), labels);
         EXPECT_EQ(window.lblMnuGame->ForeColor(), labels);
         // What a first start stores stays the same, for the starts that can write the media.
-        EXPECT_EQ(ReadSetting("Background"), c.temp + "2ovdsk9.jpg");
+        EXPECT_EQ(ReadSetting("Background"), (c.own ? TempDir : c.temp) + "2ovdsk9.jpg");
+        EXPECT_EQ(TempDir.startsWith(platform::OwnFolderIn(c.temp).chopped(1)), c.own);
         EXPECT_EQ(ReadSetting("TextColor"), "16777088");
-        EXPECT_EQ(platform::WaveDurationMs(SndGameOver) > 0, c.picture);
+        EXPECT_EQ(platform::WaveDurationMs(SndOneDie) > 0, c.picture);
+        if (c.own) EXPECT_EQ(QFileInfo(TempDir).permissions() & 0x77, 0);  // nothing for group or others
         EXPECT_EQ(QFileInfo(victim).size(), 0);
         UnloadMainForm();
         readOnly.reset();
