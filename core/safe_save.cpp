@@ -106,11 +106,11 @@ SaveResult writeInPlace(const platform::PathTarget& target, const QByteArray& by
 
 // The file opened and locked (LOCK_SH to read; LOCK_EX to save, open for writing too where it may be, as
 // NFS asks) while the name still leads to it. -1 when the file is missing (missing is then set), cannot
-// be opened, or stays locked for about 5 s.
-int lockedFile(const platform::PathTarget& target, int how, bool& missing) {
+// be opened, or stays locked for about waitMs.
+int lockedFile(const platform::PathTarget& target, int how, bool& missing, int waitMs = 5000) {
     missing = false;
     int fd = -1;
-    for (int tries = 0; tries < 5000; ++tries) {
+    for (int tries = 0; tries < waitMs; ++tries) {
         if (fd < 0) {
             fd = how == LOCK_EX ? target.Open(O_RDWR) : -1;
             if (fd < 0) fd = target.Open(O_RDONLY);  // still to be read
@@ -181,9 +181,9 @@ QString FailedSaveNote(SaveResult result, const QString& kept) {
                : kept;
 }
 
-std::optional<QByteArray> ReadLocked(const platform::PathTarget& target, qint64 maxSize, bool* missing) {
+std::optional<QByteArray> ReadLocked(const platform::PathTarget& target, qint64 maxSize, bool* missing, int waitMs) {
     bool none = false;
-    const int fd = lockedFile(target, LOCK_SH, none);
+    const int fd = lockedFile(target, LOCK_SH, none, waitMs);
     if (missing) *missing = none;
     if (fd < 0) return std::nullopt;
     std::optional<QByteArray> bytes = platform::ReadOpenFile(fd, maxSize);

@@ -41,8 +41,9 @@ int CreateWholeFile(const platform::PathTarget& target, const QByteArray& bytes)
 // without on a file system that has no locks (ENOLCK).
 
 // The file's bytes, read under a shared lock. Nothing when the file is missing (missing is then set),
-// unreadable, of another kind, bigger than maxSize or locked for too long.
-std::optional<QByteArray> ReadLocked(const platform::PathTarget& target, qint64 maxSize, bool* missing = nullptr);
+// unreadable, of another kind, bigger than maxSize or locked for longer than about waitMs.
+std::optional<QByteArray> ReadLocked(const platform::PathTarget& target, qint64 maxSize, bool* missing = nullptr,
+                                     int waitMs = 5000);
 
 // Saves, as SaveWholeFile does, what change makes of the file's bytes as they are under an exclusive
 // lock (nothing for a missing file); change gives nothing to leave the file as it is. A missing file is

@@ -19,8 +19,12 @@ constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 // link that may not be followed. False when it exists but cannot be read, or is no regular file
 // (opening a pipe waits for a writer).
 bool readBytes(const platform::PathTarget& target, QByteArray& bytes) {
+    constexpr qint64 anySize = std::numeric_limits<qsizetype>::max();
     bool missing = false;
-    std::optional<QByteArray> read = target.Valid() ? ReadLocked(target, std::numeric_limits<qsizetype>::max(), &missing) : QByteArray();
+    std::optional<QByteArray> read = target.Valid() ? ReadLocked(target, anySize, &missing, 200) : QByteArray();
+    // A save holds the lock for moments. One held for longer (a game stopped in a debugger, another
+    // user's flock) is not waited out at every read: the file is read as it is.
+    if (!read && !missing) read = platform::ReadRegularFile(target, anySize);
     if (read) bytes = *std::move(read);
     return read.has_value() || missing;
 }
