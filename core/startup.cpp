@@ -162,7 +162,7 @@ void Main() {
     bool branded = false;
     if (background.isEmpty()) {
         const QString brandedPath = platform::ProgramFolder() + QStringLiteral("Background/Orvane.gif");
-        const QString chosen = FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
+        const QString chosen = !platform::ProgramFolder().isEmpty() && FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
         branded = chosen == brandedPath;
         WriteSetting(QStringLiteral("Background"), chosen);
         shown = writtenValue(QStringLiteral("Background"), chosen);

@@ -15,6 +15,7 @@ public:
         if (ms > 0) QThread::msleep(ulong(ms));
     }
     void Yield() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+    void Rest() override { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
     quint32 TickCount() override { return quint32(started.elapsed()); }
 
 private:
@@ -45,6 +46,11 @@ void VirtualClock::Pause(int ms) {
 void VirtualClock::Yield() {
     ++yields;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void VirtualClock::Rest() {
+    ++rests;
+    Yield();
 }
 
 long long VirtualClock::TotalPaused() const {

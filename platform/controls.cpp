@@ -100,6 +100,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+    setTextFormat(Qt::PlainText);
     SetForeColor(Qt::black);
 }
 

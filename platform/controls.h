@@ -47,8 +47,9 @@ private:
 // A picture from the program's resources on a transparent box, placed in twips.
 PictureBox* PlacedPicture(QWidget* parent, const QString& resource, int left, int top, int width, int height);
 
-// A label: a caption in a fore colour on a transparent ground, with click and
-// double-click. A label in the symbol font draws the caption "ü" as a tick mark.
+// A label: a caption in plain text (a caption that looks like markup shows as typed)
+// in a fore colour on a transparent ground, with click and double-click. A label in
+// the symbol font draws the caption "ü" as a tick mark.
 class Label : public QLabel {
     Q_OBJECT
 public:

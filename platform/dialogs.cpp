@@ -17,6 +17,7 @@ public:
     Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& title) override {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(titleOrApp(title));
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (icon) {
             case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

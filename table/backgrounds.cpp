@@ -65,6 +65,7 @@ int BuiltInBackgroundSwatch(int entry) {
 QString UserBackgroundFolder() { return platform::ProgramFolder() + QStringLiteral("Background/"); }
 
 QStringList UserBackgroundFiles() {
+    if (platform::ProgramFolder().isEmpty()) return {};  // unknown: not the working folder
     const QDir folder(UserBackgroundFolder());
     QStringList files = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     // A link may lead to a pipe or a device, and a file may not be readable.

@@ -83,7 +83,7 @@ void PlayTurn(frmMain& form, Step step) {
         bots::CyclePause();
         if (!step(form)) return;
     }
-    if (!Quitting) form.picTray1->setEnabled(true);
+    if (!Quitting && !GameEnded) form.picTray1->setEnabled(true);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ void PlayTurn(frmMain& form, const ThresholdStyle& style) {
     BotDone = false;
     for (;;) {
         if (BotDone) {
-            if (!Quitting) form.picTray1->setEnabled(true);
+            if (!Quitting && !GameEnded) form.picTray1->setEnabled(true);
             return;
         }
         if (style.waitsForOptions) {
@@ -146,7 +146,12 @@ bool ClickFirst(frmMain& form, const QString& code) {
 // fewer than `singlesFrom` dice are up; otherwise its combinations, else one 1, else
 // one 5, else the three 2s.
 void PickDice(frmMain& form, int singlesFrom) {
-    platform::Yield();
+    // A game started or quit during a yield has ended the turn: the pick stops there.
+    const auto yieldEndsPick = [] {
+        platform::Yield();
+        return bool(BotDone);
+    };
+    if (yieldEndsPick()) return;
     NumDiceUp = form.CountDiceUp();
     bool everyDieScores = true;
     for (int i = 0; i < 6; ++i)
@@ -156,13 +161,13 @@ void PickDice(frmMain& form, int singlesFrom) {
         return;
     }
 
-    platform::Yield();
+    if (yieldEndsPick()) return;
     if (NumDiceUp < singlesFrom) {
         TakeEveryScorer(form);
         return;
     }
 
-    platform::Yield();
+    if (yieldEndsPick()) return;
     bool strongGroup = false, sawOne = false, sawFive = false;
     for (int i = 0; i < 6; ++i) {
         if (IsNoScore(i) || BotPicked[i]) continue;
@@ -181,17 +186,17 @@ void PickDice(frmMain& form, int singlesFrom) {
         return;
     }
 
-    platform::Yield();
+    if (yieldEndsPick()) return;
     if (sawOne) {
         ClickFirst(form, QStringLiteral("1"));
         return;
     }
-    platform::Yield();
+    if (yieldEndsPick()) return;
     if (sawFive) {
         ClickFirst(form, QStringLiteral("5"));
         return;
     }
-    platform::Yield();
+    if (yieldEndsPick()) return;
     if (ClickFirst(form, QStringLiteral("b"))) return;
 
     platform::dialogs().MsgBox(QStringLiteral("Msg 519 -- Please contact Orvane Software Tech Support."));

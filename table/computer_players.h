@@ -24,10 +24,10 @@ inline void ThrowPause() {
     if (ComputerSpeed == 0) platform::Pause(1000);
 }
 
-// Play waits while the options panel is open. A closing program does not wait for
-// the panel to close.
+// Play waits while the options panel is open, resting until the next window event
+// between its looks. A closing program does not wait for the panel to close.
 inline void WaitWhileOptionsOpen() {
-    while (OptionsOpen && !Quitting) platform::Yield();
+    while (OptionsOpen && !Quitting) platform::Rest();
 }
 
 }  // namespace bots

@@ -350,6 +350,8 @@ int VbKeyCode(quint32 scanCode, int qtKey, bool keypad) {
 
 void frmMain::Form_KeyUp(int KeyCode, int Shift) {
     if (OptionsOpen && KeyCode != 27) return;  // play is paused behind the options panel
+    const bool diceKey = KeyCode == 8 || (KeyCode >= 49 && KeyCode <= 54) || (KeyCode >= 97 && KeyCode <= 102);
+    if (diceKey && GameEnded) return;  // the dice of a game that is over or quit stay where they are
     auto takeFace = [this](int face) {
         for (int i = 0; i < 6; ++i) {
             if (OnTable[i] && DieFace[i] == face) {

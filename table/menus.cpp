@@ -35,6 +35,10 @@ void frmMain::mnuNewGame_Click() {
             platform::Icon::Question, QStringLiteral("Quit?"));
         if (answer != platform::Answer::Yes) return;
     }
+    // The game is over: a computer turn of it still under way ends at its next look, and no
+    // turn of it starts again, whether the set-up dialog then starts a game or is cancelled.
+    BotDone = true;
+    GameEnded = true;
     cmdRoll->hide();
     cmdPassDice->hide();
     ARCmdNewGame->show();

@@ -94,10 +94,10 @@ void frmMain::cmdPassDice_Click() {
     if (!IsComputer[CurPlayer] && !TestMode && !lblLastRoll->isHidden()) {
         // Three showings of what the seat needs, with a beep each, blanked twice in between.
         // Roll waits for the end of the flash so that no throw runs inside the pass.
-        // A game ended or started from the menu during the flash owns the table from then on.
+        // A game ended, quit or started from the menu during the flash owns the table from then on.
         const Byte seat = CurPlayer;
         const Byte starter = FinalRoundStarter;
-        const auto tableTakenOver = [&] { return CurPlayer != seat || FinalRoundStarter != starter; };
+        const auto tableTakenOver = [&] { return CurPlayer != seat || FinalRoundStarter != starter || GameEnded; };
         cmdRoll->setEnabled(false);
         lblStatus->SetCaption(QString());
         for (int showing = 0; showing < 3; ++showing) {

@@ -33,30 +33,40 @@ TEST_F(InterplayTest, OptionsPanelPausesAllButCautious) {
         EXPECT_EQ(WholeTurn(), (QStringList{"threw", "passed"}));
         EXPECT_EQ(bool(OptionsOpen), style == Cautious);  // Cautious finished before the panel closed
         if (style != Cautious) EXPECT_EQ(pausesWhileOpen, 0u);
+        EXPECT_EQ(botClock.rests, style == Cautious ? 0 : 5);  // each look waits for a window event
         OptionsOpen = false;
     }
 }
 
 // A new game started during a computer turn takes the table: the turn makes no further move, and
 // the new game's first seat waits for its person, or plays, as the new game says.
+// A set-up cancelled after the Yes leaves the cleared table at rest, also when quit amid a pick.
 TEST_F(InterplayTest, NewGameStopsTheRunningTurn) {
-    for (int firstSeat : {-1, 0}) {  // a person, a Normal computer
+    for (int firstSeat : {-1, 0, -2}) {  // a person, a Normal computer; -2: the set-up is cancelled
         SCOPED_TRACE(firstSeat);
+        const bool cancel = firstSeat == -2;
         Seat(Normal);
-        Lay("r", NoScore(6), 0);
+        Lay(cancel ? "s" : "r", cancel ? std::vector<int>{1, 5, 2, 3, 6, 6} : NoScore(6), 0);
         platform::SetRandomSource({});
         counter.throws = 0;
         bool started = false;
         atYield = [&] {  // the player has chosen to throw and yields before it
-            if (std::exchange(started, true)) return;
+            if (yields < (cancel ? 4 : 1) || std::exchange(started, true)) return;
             dialogs.modalScripts.push_back([firstSeat](QDialog& window) {
                 auto& dialog = static_cast<frmNewGame&>(window);
                 SetRows(dialog, {{"Cal", firstSeat}, {"Bob", -1}});
-                dialog.cmdPlay->click();
+                (firstSeat == -2 ? dialog.cmdCancel : dialog.cmdPlay)->click();
             });
             form().mnuNewGame_Click();  // "Are you sure ...?" is answered Yes
         };
         const QStringList moves = WholeTurn();
+        if (cancel) {
+            EXPECT_TRUE(moves.isEmpty() && !form().picTray1->isEnabled()) << moves.join(", ").toStdString();
+            const Integer score = TurnScore;
+            form().Form_KeyUp(49, 0);  // the key 1 takes no die of the quit game
+            EXPECT_EQ(TurnScore, score);
+            continue;
+        }
         EXPECT_EQ(PlayerName[0], "Cal");
         EXPECT_FALSE(watchdogFired);
         if (firstSeat < 0) {

@@ -1,4 +1,5 @@
 // The set-up dialog: its layout, the saved default set-up, and starting a game.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -344,7 +345,7 @@ TEST_F(SetupTest, PlayStartsTheGame) {
 TEST_F(SetupTest, AnyNamesAreAccepted) {
     const QString longName(5000, QChar('W'));
     StartFromDialog([&](frmNewGame& dialog) {
-        SetRows(dialog, {{"", -1}, {"Same", -1}, {"Same", -1}, {longName, -1}});
+        SetRows(dialog, {{"", -1}, {"Same", -1}, {"Same", -1}, {longName, -1}, {"<b>Qz</b>", -1}});
         dialog.cmdSetDefault->click();
         dialog.cmdPlay->click();
     });
@@ -355,9 +356,10 @@ TEST_F(SetupTest, AnyNamesAreAccepted) {
     frmScorePad& pad = ScorePad();
     EXPECT_EQ(pad.lblPlayer[3]->text(), longName);
     EXPECT_EQ(pad.lblPlayer[3]->width(), Px(1560));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pad.lblPlayer[4])->text(QAccessible::Name), "<b>Qz</b>");
     EXPECT_EQ(pad.width(), Px(2595));
     EXPECT_EQ(storedLine(IniPath(), "defPlayerNameString"),
-              ("¤Same¤Same¤" + longName + "¤~¤~¤~¤~¤").toUtf8());
+              ("¤Same¤Same¤" + longName + "¤<b>Qz</b>¤~¤~¤~¤").toUtf8());
 }
 
 // A separator or line break typed into a name cannot shift the saved lists.

@@ -87,7 +87,6 @@ frmCredits::frmCredits() {
 
     // Plain text: the ampersand shows as typed and marks no access key, so one is enough.
     Label1 = new Label(QStringLiteral("Credits & Stuff"), this);
-    Label1->setTextFormat(Qt::PlainText);
     Label1->SetForeColor(ColorFromNumber(Navy));
     Label1->setFont(comicSans(14.25, true));
     Label1->setAlignment(Qt::AlignCenter);

@@ -404,7 +404,7 @@ void frmNewGame::cmdPlay_Click() {
     repaint();
 
     ShowPadForNewGame();
-    if (IsComputer[CurPlayer]) main.StartComputerTurn();
+    if (IsComputer[CurPlayer] && !GameEnded) main.StartComputerTurn();  // not when quit during its yield
 }
 
 void frmNewGame::cmdPlay_ShowValue(Integer& Value) { platform::dialogs().MsgBox(QString::number(Value)); }
