@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -25,6 +26,7 @@ namespace {
 struct WaveFormat {
     quint16 tag = 0, channels = 0, blockAlign = 0, bits = 0;
     quint32 sampleRate = 0, byteRate = 0;
+    quint32 speakers = 0;  // the extensible format's channel mask; 0 when the file gives none
     qint64 dataStart = 0, dataBytes = 0;  // only the bytes present
 };
 
@@ -48,7 +50,10 @@ std::optional<WaveFormat> ReadWaveFormat(QFile& file) {
             wave.byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
             wave.blockAlign = qFromLittleEndian<quint16>(fmt.constData() + 12);
             wave.bits = fmt.size() >= 16 ? qFromLittleEndian<quint16>(fmt.constData() + 14) : 0;
-            if (wave.tag == 0xFFFE && fmt.size() >= 26) wave.tag = qFromLittleEndian<quint16>(fmt.constData() + 24);
+            if (wave.tag == 0xFFFE && fmt.size() >= 26) {
+                wave.speakers = qFromLittleEndian<quint32>(fmt.constData() + 20);
+                wave.tag = qFromLittleEndian<quint16>(fmt.constData() + 24);
+            }
             file.skip(qint64(size) - fmt.size() + (size & 1));  // the rest, and the pad byte of an odd size
         } else if (id == "data") {
             // A streamed file may claim more than it holds.
@@ -132,6 +137,33 @@ std::optional<pa_sample_spec> ServerFormat(const WaveFormat& wave) {
     return spec;
 }
 
+// The WAV's own speakers, which the server mixes down to its own: channel by channel the next speaker
+// named in the channel mask, in the extensible format's order; without a mask the first speakers of
+// that order (a single channel: mono). A channel beyond the named speakers goes to none of them.
+pa_channel_map Layout(const WaveFormat& wave) {
+    static constexpr pa_channel_position_t order[] = {
+        PA_CHANNEL_POSITION_FRONT_LEFT,      PA_CHANNEL_POSITION_FRONT_RIGHT,
+        PA_CHANNEL_POSITION_FRONT_CENTER,    PA_CHANNEL_POSITION_LFE,
+        PA_CHANNEL_POSITION_REAR_LEFT,       PA_CHANNEL_POSITION_REAR_RIGHT,
+        PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER, PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER,
+        PA_CHANNEL_POSITION_REAR_CENTER,     PA_CHANNEL_POSITION_SIDE_LEFT,
+        PA_CHANNEL_POSITION_SIDE_RIGHT,      PA_CHANNEL_POSITION_TOP_CENTER,
+        PA_CHANNEL_POSITION_TOP_FRONT_LEFT,  PA_CHANNEL_POSITION_TOP_FRONT_CENTER,
+        PA_CHANNEL_POSITION_TOP_FRONT_RIGHT, PA_CHANNEL_POSITION_TOP_REAR_LEFT,
+        PA_CHANNEL_POSITION_TOP_REAR_CENTER, PA_CHANNEL_POSITION_TOP_REAR_RIGHT};
+    constexpr unsigned named = std::size(order);
+    const quint32 given = wave.speakers & ((1u << named) - 1);
+    pa_channel_map map;
+    if (wave.channels == 1 && given == 0) return *pa_channel_map_init_mono(&map);
+    pa_channel_map_init(&map);
+    map.channels = quint8(wave.channels);
+    for (unsigned channel = 0, bit = 0, aux = 0; channel < wave.channels; ++channel) {
+        while (given != 0 && bit < named && !(given >> bit & 1)) ++bit;
+        map.map[channel] = bit < named ? order[bit++] : pa_channel_position_t(PA_CHANNEL_POSITION_AUX0 + aux++);
+    }
+    return map;
+}
+
 // Each sound plays on a thread of its own, so that it starts and ends whatever the
 // user-interface thread does, and connects to the server afresh: one that went away and
 // came back is found again, and without one nothing is heard. The thread reads the file
@@ -156,8 +188,8 @@ public:
         if (fd < 0) return false;
         auto sound = std::make_shared<Sound>(Clock::now() + std::chrono::milliseconds(lengthMs + 2000));
         try {
-            std::thread([spec = *spec, fd, start = wave->dataStart, bytes, sound] {
-                PlayToTheEnd(spec, fd, start, bytes, *sound);
+            std::thread([spec = *spec, layout = Layout(*wave), fd, start = wave->dataStart, bytes, sound] {
+                PlayToTheEnd(spec, layout, fd, start, bytes, *sound);
                 ::close(fd);
                 sound->ended = true;
             }).detach();
@@ -181,13 +213,14 @@ private:
 
     // A tenth of a second ahead keeps a late turn of this thread from cutting a gap into the
     // sound; it ends when its last sample has been played, after the drain.
-    static void PlayToTheEnd(const pa_sample_spec& spec, int fd, qint64 start, qint64 bytes, const Sound& sound) {
+    static void PlayToTheEnd(const pa_sample_spec& spec, const pa_channel_map& layout, int fd, qint64 start,
+                             qint64 bytes, const Sound& sound) {
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = quint32(-1);
         buffer.tlength = quint32(qMin<qint64>(bytes, qint64(pa_usec_to_bytes(100000, &spec))));
         int error = 0;
         pa_simple* stream = pa_simple_new(nullptr, "Orvane Dravik 3", PA_STREAM_PLAYBACK, nullptr, "sound", &spec,
-                                          nullptr, &buffer, &error);
+                                          &layout, &buffer, &error);
         if (!stream) return;
         // A hundredth of a second at a time: a write held up by a stalled server finishes when the
         // server goes on, and is heard even when the sound was given up on meanwhile.

@@ -116,6 +116,7 @@ public:
                                     &spec, nullptr, &attr, &error);
         if (!monitor) return QStringLiteral("cannot record from the server: %1").arg(pa_strerror(error));
         keeper = std::thread([this] { KeepLow(); });
+        prober = std::thread([this, address] { Probe(address); });
         worker = std::thread([this] { Run(); });
         // The first samples come late (over a second); from then on in step with the clock.
         for (const Ms deadline = WallMs() + 5000; reads < 10; QThread::msleep(10))
@@ -130,6 +131,7 @@ public:
     struct Recording {
         std::vector<qint16> samples;
         Ms origin = 1e300;
+        std::vector<std::pair<Ms, Ms>> opening;  // from when to when the server opened a stream
     };
     Recording Take() {
         std::lock_guard<std::mutex> lock(guard);
@@ -139,6 +141,7 @@ public:
         stopping = true;
         if (worker.joinable()) worker.join();
         if (keeper.joinable()) keeper.join();
+        if (prober.joinable()) prober.join();
         if (monitor) pa_simple_free(monitor);
         if (silence) pa_simple_free(silence);
         monitor = silence = nullptr;
@@ -162,15 +165,27 @@ private:
         while (!stopping && pa_simple_write(silence, chunk.data(), chunk.size() * 2, &error) == 0) {
         }
     }
+    // Opens a stream over and over, as each sound does: how long that takes tells how busy the machine is.
+    void Probe(const QByteArray& address) {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
+        for (; !stopping; QThread::msleep(5)) {
+            const Ms from = WallMs();
+            if (pa_simple* probe = pa_simple_new(address.constData(), "ovd3 test", PA_STREAM_PLAYBACK, "ovd3",
+                                                 "probe", &spec, nullptr, nullptr, nullptr))
+                pa_simple_free(probe);
+            std::lock_guard<std::mutex> lock(guard);
+            recording.opening.emplace_back(from, WallMs());
+        }
+    }
     pa_simple *monitor = nullptr, *silence = nullptr;
-    std::thread worker, keeper;
+    std::thread worker, keeper, prober;
     std::atomic<bool> stopping = false;
     std::atomic<int> reads = 0;
     std::mutex guard;
     Recording recording;
 };
 
-// The samples of a 16-bit mono WAV file whose rate divides the recording's.
+// The first channel's samples of a 16-bit WAV file whose rate divides the recording's.
 struct Wave {
     std::vector<double> x;
     int step = 1;  // recording samples per file sample
@@ -186,11 +201,12 @@ Wave ReadWave(const QString& path) {
     const int fmt = int(bytes.indexOf("fmt ")), data = int(bytes.indexOf("data"));
     if (fmt < 0 || data < 0) return wave;
     const auto rate = qFromLittleEndian<quint32>(bytes.constData() + fmt + 12);
+    const auto channels = qFromLittleEndian<quint16>(bytes.constData() + fmt + 10);
     const auto bits = qFromLittleEndian<quint16>(bytes.constData() + fmt + 22);
     const auto size = qFromLittleEndian<quint32>(bytes.constData() + data + 4);
     if (bits != 16 || rate == 0 || Rate % rate != 0) return wave;
     wave.step = Rate / int(rate);
-    for (quint32 k = 0; k + 1 < size; k += 2)
+    for (quint32 k = 0; k + 1 < size; k += 2 * channels)
         wave.x.push_back(qFromLittleEndian<qint16>(bytes.constData() + data + 8 + k));
     double peak = 0;
     for (double v : wave.x) peak = std::max(peak, std::abs(v));
@@ -203,16 +219,17 @@ Wave ReadWave(const QString& path) {
     return wave;
 }
 
-// A 16-bit mono WAV file at the recording's rate; `declared` for the sizes in its header.
-void WriteWave(const QString& path, const std::vector<qint16>& samples, quint32 declared) {
+// A 16-bit WAV file at the recording's rate, each sample in every channel; `declared` for its header's sizes.
+void WriteWave(const QString& path, const std::vector<qint16>& samples, quint32 declared, quint16 channels = 1) {
     QByteArray data;
     for (qint16 v : samples) {
         char b[2];
         qToLittleEndian(v, b);
-        data.append(b, 2);
+        for (int c = 0; c < channels; ++c) data.append(b, 2);
     }
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(WaveBytes(MonoPcm(Rate, 16), data, declared));
+    const WaveFormatChunk format{1, channels, Rate, Rate * 2u * channels, quint16(2 * channels), 16};
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(WaveBytes(format, data, declared));
 }
 
 // Resident memory of this process in KiB.
@@ -352,9 +369,12 @@ protected:
         const Wave wave = ReadWave(path);
         const Heard heard = Find(recording, wave, request, until);
         const std::string name = QFileInfo(path).fileName().toStdString();
+        Ms busy = 0;  // a late start that the machine, not the game, is to blame for
+        for (const auto& [from, to] : recording.opening)
+            if (to > request && from < request + heard.late) busy = std::max(busy, to - from);
         std::cout << name << ": late " << heard.late << " ms, heard " << heard.heard << " of " << wave.audible
                   << " ms, correlation " << heard.correlation << "\n";
-        EXPECT_LE(heard.late, 50) << name;
+        EXPECT_LE(heard.late, 50 + busy) << name;
         EXPECT_GE(heard.late, -20) << name;  // the sink renders a few ms ahead
         EXPECT_NEAR(heard.heard, wave.audible, 0.05 * wave.length) << name;
         EXPECT_GE(heard.correlation, 0.95) << name;
@@ -368,7 +388,10 @@ protected:
 
 // Each sound is heard as the game asks for it, whole, while the game's thread waits in a pause.
 TEST_F(RealSoundTest, SoundsStartOnTimeAndPlayWholeWhileTheGamePauses) {
-    const QStringList names{"33d", "moveit", "undo", "bust"};
+    const Wave undo = ReadWave(Wav("undo"));  // in each of 7 or 8 channels, mixed down to the sink's one:
+    for (const quint16 n : {7, 8})
+        WriteWave(Wav(QString::number(n)), {undo.x.begin(), undo.x.end()}, undo.x.size() * 2 * n, n);
+    const QStringList names{"33d", "7", "moveit", "8", "undo", "bust"};
     std::vector<Ms> requests;
     for (const QString& name : names) requests.push_back(PlayAndPause(name, 150));
     recording = recorder->Take();
