@@ -133,6 +133,7 @@ public:
         Ms origin = 1e300;
         std::vector<std::pair<Ms, Ms>> opening;  // from when to when the server opened a stream
     };
+    std::atomic<int> probes = 0;  // streams for the probe to open, one beside each sound asked for
     Recording Take() {
         std::lock_guard<std::mutex> lock(guard);
         return recording;
@@ -165,10 +166,13 @@ private:
         while (!stopping && pa_simple_write(silence, chunk.data(), chunk.size() * 2, &error) == 0) {
         }
     }
-    // Opens a stream over and over, as each sound does: how long that takes tells how busy the machine is.
+    // Opens a stream when asked, as a sound does, beside it: how long that takes tells how busy the
+    // machine is. Only then: a stream opened over and over would itself hold up the sounds.
     void Probe(const QByteArray& address) {
         const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
-        for (; !stopping; QThread::msleep(5)) {
+        for (; !stopping; QThread::msleep(1)) {
+            if (probes == 0) continue;
+            --probes;
             const Ms from = WallMs();
             if (pa_simple* probe = pa_simple_new(address.constData(), "ovd3 test", PA_STREAM_PLAYBACK, "ovd3",
                                                  "probe", &spec, nullptr, nullptr, nullptr))
@@ -360,6 +364,7 @@ protected:
     // Plays the file, then pauses the thread for its length and `gap` more.
     Ms PlayAndPause(const QString& name, int gap) {
         const Ms at = WallMs();
+        ++recorder->probes;
         EXPECT_TRUE(PlaySoundFile(Wav(name))) << name.toStdString();
         platform::Pause(platform::WaveDurationMs(Wav(name)) + gap);
         return at;
