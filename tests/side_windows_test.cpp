@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -16,6 +17,7 @@
 #include "platform/placement.h"
 #include "platform/twips.h"
 #include "support/fixtures.h"
+#include "support/odd_files.h"
 #include "table/frmMain.h"
 #include "windows/frmAbout.h"
 #include "windows/frmCredits.h"
@@ -297,6 +299,25 @@ TEST_F(SideWindowsTest, HelpOpensAtTheTopicFromTheDocumentBesideTheProgramOrTheB
               QUrl::fromLocalFile(ProgramDir() + "ovd3.html"));
     EXPECT_EQ(viewer->txtHelp->source().fragment(), "topic11");
     EXPECT_TRUE(viewer->txtHelp->toPlainText().contains("Our own help"));
+    // Another user's link to the player's file, or pipe that user keeps swapping in: the built-in page at once.
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can act as another user";
+    ASSERT_EQ(QProcess::execute("sh", {"-c", "chmod 755 $0.. && chmod 1777 $0 && mv $0ovd3.html $0../own && ln -s "
+                                             "../own $0ovd3.html && chown -h nobody: $0ovd3.html", ProgramDir()}), 0);
+    ShowHelpTopic(11);
+    EXPECT_EQ(viewer->txtHelp->source(), QUrl("qrc:/help/ovd3.html#topic11"));
+    QProcess swapper;  // that user's pipe and empty page in turn at the name
+    swapper.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "perl", "-MPOSIX", "-e", "chdir shift;"
+        R"( mkfifo "p", 0644; open F, ">f"; {link($_, "i"), rename("i", "ovd3.html") for "p", "f"; redo})", ProgramDir()});
+    PipeWatchdog watchdog({ProgramDir() + "p"});
+    int switches = 0, openings = 0;  // between that user's page and the built-in one, as the swaps fall
+    for (QUrl last; switches < 40 && ++openings < 100000; last = viewer->txtHelp->source()) {
+        ShowHelpTopic(2);
+        switches += viewer->txtHelp->source() != last;
+    }
+    EXPECT_FALSE(watchdog.Finish()) << "the help waited on another user's pipe";
+    EXPECT_EQ(switches, 40) << "the swaps did not happen";
+    swapper.kill();
+    swapper.waitForFinished();
 }
 
 // The side windows with the gradient paint white at the top turning light blue below; the credits keep

@@ -2,15 +2,15 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QPointer>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "core/files.h"
 #include "core/pushbutton.h"
 #include "platform/folders.h"
 #include "platform/placement.h"
+#include "platform/regular_file.h"
 #include "table/frmMain.h"
 
 namespace {
@@ -18,14 +18,36 @@ namespace {
 QPointer<frmHelp> viewer;
 
 const QString EmbeddedHelp = QStringLiteral("qrc:/help/ovd3.html");
+constexpr qint64 MaxHelpFileSize = 8 << 20;
 
 }  // namespace
 
-QUrl HelpTopicUrl(int topic) {
-    const QString beside = platform::ProgramFolder() + QStringLiteral("ovd3.html");
-    QUrl url = FileExists(beside) ? QUrl::fromLocalFile(beside) : QUrl(EmbeddedHelp);
-    url.setFragment(QStringLiteral("topic%1").arg(topic));
-    return url;
+void HelpBrowser::ShowPage(const QUrl& url, const QByteArray& page) {
+    const QUrl document = url.adjusted(QUrl::RemoveFragment);
+    const QUrl shown = source().adjusted(QUrl::RemoveFragment);
+    const QUrl local = url.isLocalFile() ? document : QUrl();
+    if (shown != document || local != pageUrl || page != pageBytes) {
+        pageUrl = local;
+        pageBytes = page;
+        clearHistory();
+        if (shown == document) reload();
+    }
+    setSource(url);
+    scrollToAnchor(url.fragment());
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    if (!name.isLocalFile()) return QTextBrowser::loadResource(type, name);
+    if (name.adjusted(QUrl::RemoveFragment) == pageUrl) return pageBytes;
+    const QByteArray bytes = platform::ReadRegularFile(name.toLocalFile(), MaxHelpFileSize).value_or(QByteArray());
+    if (type != QTextDocument::ImageResource) return bytes;
+    // Given no picture, the text layout would open the file by name itself: a blank one stands in.
+    QImage picture = QImage::fromData(bytes);
+    if (picture.isNull()) {
+        picture = QImage(1, 1, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+    }
+    return picture;
 }
 
 frmHelp::frmHelp() : QWidget(nullptr, Qt::Window) {
@@ -42,7 +64,7 @@ frmHelp::frmHelp() : QWidget(nullptr, Qt::Window) {
     cmdBack->setEnabled(false);
     cmdForward->setEnabled(false);
 
-    txtHelp = new QTextBrowser(this);
+    txtHelp = new HelpBrowser(this);
     txtHelp->setOpenExternalLinks(true);
 
     auto* buttons = new QHBoxLayout;
@@ -65,12 +87,12 @@ frmHelp::frmHelp() : QWidget(nullptr, Qt::Window) {
 }
 
 void frmHelp::ShowTopic(int topic) {
-    const QUrl url = HelpTopicUrl(topic);
-    // Another document (a copy laid beside the program meanwhile) is loaded afresh.
-    if (txtHelp->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment))
-        txtHelp->clearHistory();
-    txtHelp->setSource(url);
-    txtHelp->scrollToAnchor(url.fragment());
+    const QString folder = platform::ProgramFolder(), beside = folder + QStringLiteral("ovd3.html");
+    const std::optional<QByteArray> page =
+        folder.isEmpty() ? std::nullopt : platform::ReadRegularFile(beside, MaxHelpFileSize);  // not the working folder
+    QUrl url = page ? QUrl::fromLocalFile(beside) : QUrl(EmbeddedHelp);
+    url.setFragment(QStringLiteral("topic%1").arg(topic));
+    txtHelp->ShowPage(url, page.value_or(QByteArray()));
 }
 
 void ShowHelpTopic(int topic) {
