@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 #include <optional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/services.h"
@@ -120,40 +120,25 @@ TEST_F(OddFilesTest, SettingsAndHighScoresThatArePipesAreNotWaitedOn) {
 TEST(LinksTest, NamesLeadWhereTheKernelLeadsThem) {
     if (::geteuid() != 0) GTEST_SKIP() << "other users' links need root";
     QTemporaryDir dir;
-    const QString base = dir.path() + "/";
-    const uid_t player = AsAnotherUser::Id, another = 1234, root = 0;
-    const auto own = [&](const QString& name, uid_t owner, int mode) {
-        return ::lchown(QFile::encodeName(base + name), owner, owner) == 0 &&
-               (mode == 0 || ::chmod(QFile::encodeName(base + name), mode) == 0);
-    };
-    const auto file = [&](const QString& name, const QByteArray& bytes, uid_t owner) {
-        QFile made(base + name);
-        return made.open(QIODevice::WriteOnly) && made.write(bytes) == bytes.size() && own(name, owner, 0600);
-    };
-    const auto link = [&](const QString& text, const QString& name, uid_t owner) {
-        return QFile::link(text, base + name) && own(name, owner, 0);
-    };
-    for (const char* folder : {"private", "plain/sub", "sticky", "data"}) ASSERT_TRUE(QDir().mkpath(base + folder));
-    ASSERT_TRUE(own("", root, 0755) && own("private", player, 0700) && own("sticky", root, 01777));
-    ASSERT_TRUE(file("data/file", "data", root) && own("data/file", root, 0644) && file("private/secret", "secret", player) &&
-                file("plain/x", "plain x", root) && own("plain/x", root, 0644));
-    ASSERT_TRUE(link("../data/file", "plain/another", another) && link("../data/file", "private/roots", root) &&
-                link("../data/file", "sticky/another", another) && link("../data/file", "sticky/roots", root) &&
-                link("../private", "sticky/folder", another) && link("../private", "sticky/mine", player) &&
-                link("../x", "plain/sub/up", another) && link("../data/file", "plain/c0", root));
-    for (int n = 1; n <= 40; ++n) ASSERT_TRUE(link(QString("c%1").arg(n - 1), QString("plain/c%1").arg(n), root));
+    ASSERT_EQ(QProcess::execute("sh", {"-c", R"(cd "$0" && mkdir private plain plain/sub sticky data && chmod 755 . &&
+        chmod 1777 sticky && printf data > data/file && printf 'plain x' > plain/x && printf secret > private/secret &&
+        ln -s ../data/file plain/another && ln -s ../data/file private/roots && ln -s ../data/file sticky/another &&
+        ln -s ../data/file sticky/roots && ln -s ../private sticky/folder && ln -s ../private sticky/mine &&
+        ln -s ../x plain/sub/up && chown -h 1234 plain/another sticky/another sticky/folder plain/sub/up &&
+        chmod 700 private && chown -hR nobody private sticky/mine && c=../data/file &&
+        for n in $(seq 0 40); do ln -s $c plain/c$n; c=c$n; done)", dir.path()}), 0);
     const struct { const char* path; std::optional<QByteArray> leadsTo; } cases[] = {
-        {"plain/another", "data"},             // another user's link in a plain folder
-        {"private/roots", "data"},             // root's link in the player's own folder
-        {"sticky/roots", "data"},              // the sticky folder owner's link
-        {"sticky/another", std::nullopt},      // another user's link in a sticky folder
+        {"plain/another", "data"},               // another user's link in a plain folder
+        {"private/roots", "data"},               // root's link in the player's own folder
+        {"sticky/roots", "data"},                // the sticky folder owner's link
+        {"sticky/another", std::nullopt},        // another user's link in a sticky folder
         {"sticky/folder/secret", std::nullopt},  // ... on the way to a file
-        {"sticky/mine/secret", "secret"},      // the player's own
-        {"plain/sub/up", "plain x"},           // the text read from the link's folder
-        {"plain/c39", "data"},                 // 40 links
-        {"plain/c40", std::nullopt},           // 41
+        {"sticky/mine/secret", "secret"},        // the player's own
+        {"plain/sub/up", "plain x"},             // the text read from the link's folder
+        {"plain/c39", "data"},                   // 40 links
+        {"plain/c40", std::nullopt},             // 41
     };
-    AsAnotherUser player_;
-    ASSERT_TRUE(player_.switched);
-    for (const auto& c : cases) EXPECT_EQ(platform::ReadRegularFile(base + c.path, 100), c.leadsTo) << c.path;
+    AsAnotherUser player;
+    ASSERT_TRUE(player.switched);
+    for (const auto& c : cases) EXPECT_EQ(platform::ReadRegularFile(dir.filePath(c.path), 100), c.leadsTo) << c.path;
 }
