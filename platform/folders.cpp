@@ -45,25 +45,36 @@ QString MakeOwnFolder(const QString& folder) {
     const int parent = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (parent < 0) return {};
     const uid_t player = ::geteuid();
-    const QByteArray name = ownFolderName();
     // Others cannot rename the player's folder away where only root or the player may write, or where
     // the sticky bit lets each entry's owner alone: then the path keeps naming the folder checked here.
-    struct stat holder, own;
-    bool ok = ::fstat(parent, &holder) == 0 && (holder.st_uid == 0 || holder.st_uid == player) &&
-              ((holder.st_mode & S_ISVTX) || !(holder.st_mode & (S_IWGRP | S_IWOTH)));
-    const bool safe = ok;
-    if (ok) ::mkdirat(parent, name.constData(), 0700);  // else it is there from an earlier start
-    const int fd = ok ? ::openat(parent, name.constData(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC) : -1;
-    ok = fd >= 0 && ::fstat(fd, &own) == 0 && S_ISDIR(own.st_mode) && own.st_uid == player;
-    if (ok && (own.st_mode & 0777) != 0700)
-        ok = ::fchmodat(parent, name.constData(), 0700, 0) == 0 && ::fstat(fd, &own) == 0 &&
-             (own.st_mode & 0777) == 0700;
-    if (fd >= 0) ::close(fd);
+    struct stat holder;
+    const bool safe = ::fstat(parent, &holder) == 0 && (holder.st_uid == 0 || holder.st_uid == player) &&
+                      ((holder.st_mode & S_ISVTX) || !(holder.st_mode & (S_IWGRP | S_IWOTH)));
+    // Whether name there is a folder of the player's (no link), that only the player can enter.
+    const auto owned = [&](const QByteArray& name) {
+        struct stat own;
+        const int fd = ::openat(parent, name.constData(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC);
+        bool ok = fd >= 0 && ::fstat(fd, &own) == 0 && S_ISDIR(own.st_mode) && own.st_uid == player;
+        if (ok && (own.st_mode & 0777) != 0700)
+            ok = ::fchmodat(parent, name.constData(), 0700, 0) == 0 && ::fstat(fd, &own) == 0 &&
+                 (own.st_mode & 0777) == 0700;
+        if (fd >= 0) ::close(fd);
+        return ok;
+    };
+    QByteArray name = ownFolderName();
+    if (safe) ::mkdirat(parent, name.constData(), 0700);  // else it is there from an earlier start
+    bool ok = safe && owned(name);
+    // Another user holds the name: one of the player's under a name no one could take first, made by
+    // an earlier start or now.
+    const QStringList earlier = QDir(folder).entryList({QFile::decodeName(name) + "-??????"}, QDir::Dirs | QDir::Hidden);
+    for (auto other = earlier.begin(); safe && !ok && other != earlier.end(); ++other) ok = owned(name = QFile::encodeName(*other));
+    QByteArray unique = QFile::encodeName(withSlash(folder)) + ownFolderName() + "-XXXXXX";
+    if (safe && !ok && ::mkdtemp(unique.data())) {
+        ok = true;
+        name = unique.mid(unique.lastIndexOf('/') + 1);
+    }
     ::close(parent);
-    if (ok) return OwnFolderIn(folder);
-    // Another user holds the name: a new folder of the player's under a name no one can take first.
-    QByteArray unique = QFile::encodeName(OwnFolderIn(folder).chopped(1)) + "-XXXXXX";
-    return safe && ::mkdtemp(unique.data()) ? withSlash(QFile::decodeName(unique)) : QString();
+    return ok ? withSlash(folder) + QFile::decodeName(name) + '/' : QString();
 }
 
 QString ProgramFolder() {

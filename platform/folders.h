@@ -12,8 +12,9 @@ QString ProgramFolder();  // beside the executable: high scores, Background/, he
 // folder is taken.
 QString OwnFolderIn(const QString& folder);
 // Makes it so that only the player can enter it, or takes the player's from an earlier start (its mode set
-// to 0700), and gives its path. Where another user holds its name, a new one, OrvaneDravik3-<uid>-<six
-// random characters>/. Empty when none can be made, and when others could rename it away in folder.
+// to 0700), and gives its path. Where another user holds its name, OrvaneDravik3-<uid>-<six random
+// characters>/: the player's from an earlier start, else a new one. Empty when none can be had, and when
+// others could rename it away in folder.
 QString MakeOwnFolder(const QString& folder);
 
 // Tests point the three folders somewhere else; an empty text restores the real one.

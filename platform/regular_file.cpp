@@ -47,7 +47,9 @@ PathTarget::PathTarget(const QString& path) {
     const QByteArray whole = QFile::encodeName(path);
     if (whole.isEmpty()) return;
     QList<QByteArray> names;  // still to walk, the next one last
-    const auto walkAlso = [&names](const QByteArray& text) {
+    bool folderOnly = false;  // the last name came with a "/" after it: it names a folder, never a file
+    const auto walkAlso = [&names, &folderOnly](const QByteArray& text) {
+        if (names.isEmpty()) folderOnly = text.endsWith('/') || text.endsWith("/.");
         const QList<QByteArray> parts = text.split('/');
         for (auto part = parts.rbegin(); part != parts.rend(); ++part)
             if (!part->isEmpty() && *part != ".") names.append(*part);
@@ -73,6 +75,7 @@ PathTarget::PathTarget(const QString& path) {
         }
         if (names.isEmpty() && (known || missing)) {  // the last name: a file, or one still to be made
             if (next >= 0) ::close(next);
+            if (folderOnly) break;
             folder_ = folder;
             name_ = name;
             return;

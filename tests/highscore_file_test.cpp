@@ -165,6 +165,7 @@ TEST_F(HighScoreFileTest, DamagedFilesKeepWhatCanBeReadAndACopy) {
     const QString config = dir.filePath("config/"), program = dir.filePath("program/");
     ASSERT_TRUE(QDir().mkpath(config) && QDir().mkpath(program));
     ReadOnlyFolder readOnly(program);
+    if (!readOnly.Ok()) GTEST_SKIP() << readOnly.Reason().toStdString();
     for (const QString& programFolder : {dir.filePath("missing/folder"), program}) {
         platform::OverrideFolders(config, dir.path(), programFolder);
         EXPECT_EQ(WriteHighScoreFile(earned), SaveResult::Saved);

@@ -125,7 +125,7 @@ TEST(LinksTest, NamesLeadWhereTheKernelLeadsThem) {
         ln -s ../data/file plain/another && ln -s ../data/file private/roots && ln -s ../data/file sticky/another &&
         ln -s ../data/file sticky/roots && ln -s ../private sticky/folder && ln -s ../private sticky/mine &&
         ln -s ../x plain/sub/up && chown -h 1234 plain/another sticky/another sticky/folder plain/sub/up &&
-        chmod 700 private && chown -hR nobody private sticky/mine && c=../data/file &&
+        chmod 700 private && chown -hR nobody private sticky/mine && chown -h 0 private/roots && c=../data/file &&
         for n in $(seq 0 40); do ln -s $c plain/c$n; c=c$n; done)", dir.path()}), 0);
     const struct { const char* path; std::optional<QByteArray> leadsTo; } cases[] = {
         {"plain/another", "data"},               // another user's link in a plain folder
@@ -137,6 +137,7 @@ TEST(LinksTest, NamesLeadWhereTheKernelLeadsThem) {
         {"plain/sub/up", "plain x"},             // the text read from the link's folder
         {"plain/c39", "data"},                   // 40 links
         {"plain/c40", std::nullopt},             // 41
+        {"plain/x/", std::nullopt},              // a file named as a folder
     };
     AsAnotherUser player;
     ASSERT_TRUE(player.switched);

@@ -308,7 +308,8 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         {"another user's copy of a sound, and folder at the game's own name", root.path() + "/t7/",
          [&](const QString& temp) {
              const QByteArray own = QFile::encodeName(platform::OwnFolderIn(temp));
-             const bool made = QFile::copy(":/custom/106", temp + "bust.wav") && ::mkdir(own, 0700) == 0;
+             const bool made = QFile::copy(":/custom/106", temp + "bust.wav") && ::mkdir(own, 0700) == 0 &&
+                               ::mkdir(own.chopped(1) + "-before", 0777) == 0;  // the player's, from a start before
              const bool given = !::lchown(QFile::encodeName(temp + "bust.wav"), AsAnotherUser::Id, 0);
              return made && given && !::lchown(own, AsAnotherUser::Id, 0) ? QString() : "only root can give them away";
          },
@@ -344,6 +345,7 @@ TEST_F(StartupTest, MediaThatCannotBeWrittenAreSaidOnceAndTheTableStaysReadable)
         // What a first start stores stays the same, for the starts that can write the media.
         EXPECT_EQ(ReadSetting("Background"), (c.own ? TempDir : c.temp) + "2ovdsk9.jpg");
         EXPECT_EQ(TempDir.startsWith(platform::OwnFolderIn(c.temp).chopped(1)), c.own);
+        EXPECT_LE(QDir(c.temp).entryList({"OrvaneDravik3-*-*"}, QDir::Dirs).size(), 1);  // none made anew
         EXPECT_EQ(ReadSetting("TextColor"), "16777088");
         EXPECT_EQ(platform::WaveDurationMs(SndOneDie) > 0, c.picture);
         if (c.own) EXPECT_EQ(QFileInfo(TempDir).permissions() & 0x77, 0);  // nothing for group or others
