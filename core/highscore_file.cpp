@@ -195,12 +195,11 @@ QString UnscrambleText(const QString& text) {
 QString HighScoreFilePath() {
     // Beside the program when a file is there or can be made there; else each player keeps one in the
     // settings folder. Never in the working folder.
-    const QString program = platform::ProgramFolder();
-    const QString beside = program + QStringLiteral("highscores.dat");
+    const QString beside = platform::BesideProgram(QStringLiteral("highscores.dat"));
     struct stat there;
     const bool taken = ::lstat(QFile::encodeName(beside), &there) == 0;
-    const bool takesOne = ::faccessat(AT_FDCWD, QFile::encodeName(program), W_OK | X_OK, AT_EACCESS) == 0;
-    return !program.isEmpty() && (taken || takesOne) ? beside : platform::ConfigFolder() + QStringLiteral("highscores.dat");
+    const bool takesOne = ::faccessat(AT_FDCWD, QFile::encodeName(platform::ProgramFolder()), W_OK | X_OK, AT_EACCESS) == 0;
+    return !beside.isEmpty() && (taken || takesOne) ? beside : platform::ConfigFolder() + QStringLiteral("highscores.dat");
 }
 
 QStringList BuiltInHighScores() { return BuiltInText.split(u'|', Qt::SkipEmptyParts); }

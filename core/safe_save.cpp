@@ -137,10 +137,6 @@ int lockedFile(const platform::PathTarget& target, int how, bool& missing, int w
 
 }  // namespace
 
-SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes) {
-    return SaveWholeFile(platform::PathTarget(path), bytes);
-}
-
 SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes, int openFile) {
     struct stat there;
     const bool exists = target.Valid() && ::fstatat(target.Folder(), target.Name(), &there, AT_SYMLINK_NOFOLLOW) == 0;

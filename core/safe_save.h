@@ -26,7 +26,6 @@ enum class SaveResult {
 // a write that fails puts the old bytes back. Anything but a regular file or nothing at the name, and a
 // file the player may not write, is left as it is (Unchanged). openFile, when given, is a descriptor of
 // the file open for reading and writing (one that holds a lock on it): a write in place goes through it.
-SaveResult SaveWholeFile(const QString& path, const QByteArray& bytes);
 SaveResult SaveWholeFile(const platform::PathTarget& target, const QByteArray& bytes, int openFile = -1);
 
 // Makes a new file where the target leads with these bytes, whole or not at all: they are written and

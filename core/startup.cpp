@@ -161,8 +161,8 @@ void Main() {
     QString shown = background;
     bool branded = false;
     if (background.isEmpty()) {
-        const QString brandedPath = platform::ProgramFolder() + QStringLiteral("Background/Orvane.gif");
-        const QString chosen = !platform::ProgramFolder().isEmpty() && FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
+        const QString brandedPath = platform::BesideProgram(QStringLiteral("Background/Orvane.gif"));
+        const QString chosen = FileExists(brandedPath) ? brandedPath : TempDir + QStringLiteral("2ovdsk9.jpg");
         branded = chosen == brandedPath;
         WriteSetting(QStringLiteral("Background"), chosen);
         shown = writtenValue(QStringLiteral("Background"), chosen);

@@ -66,8 +66,8 @@ QString MakeOwnFolder(const QString& folder) {
     bool ok = safe && owned(name);
     // Another user holds the name: one of the player's under a name no one could take first, made by
     // an earlier start or now.
-    const QStringList earlier = QDir(folder).entryList({QFile::decodeName(name) + "-??????"}, QDir::Dirs | QDir::Hidden);
-    for (auto other = earlier.begin(); safe && !ok && other != earlier.end(); ++other) ok = owned(name = QFile::encodeName(*other));
+    const QStringList earlier = safe && !ok ? QDir(folder).entryList({QFile::decodeName(name) + "-??????"}, QDir::Dirs) : QStringList();
+    for (auto other = earlier.begin(); !ok && other != earlier.end(); ++other) ok = owned(name = QFile::encodeName(*other));
     QByteArray unique = QFile::encodeName(withSlash(folder)) + ownFolderName() + "-XXXXXX";
     if (safe && !ok && ::mkdtemp(unique.data())) {
         ok = true;
@@ -80,6 +80,11 @@ QString MakeOwnFolder(const QString& folder) {
 QString ProgramFolder() {
     if (!overriddenProgram.isEmpty()) return withSlash(overriddenProgram);
     return withSlash(QCoreApplication::applicationDirPath());
+}
+
+QString BesideProgram(const QString& name) {
+    const QString folder = ProgramFolder();
+    return folder.isEmpty() ? QString() : folder + name;
 }
 
 void OverrideFolders(const QString& config, const QString& temp, const QString& program) {

@@ -7,6 +7,8 @@ namespace platform {
 QString ConfigFolder();   // $XDG_CONFIG_HOME when absolute, else ~/.config: the settings file
 QString TempFolder();     // the media files written at every start
 QString ProgramFolder();  // beside the executable: high scores, Background/, help; empty when unknown
+// The path of name in the program's folder; empty when that folder is unknown, never the working folder's.
+QString BesideProgram(const QString& name);
 
 // The game's own folder in folder, OrvaneDravik3-<uid>/, for the media where a name in a shared temporary
 // folder is taken.

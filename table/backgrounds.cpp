@@ -62,10 +62,10 @@ int BuiltInBackgroundSwatch(int entry) {
     return 0;
 }
 
-QString UserBackgroundFolder() { return platform::ProgramFolder() + QStringLiteral("Background/"); }
+QString UserBackgroundFolder() { return platform::BesideProgram(QStringLiteral("Background/")); }
 
 QStringList UserBackgroundFiles() {
-    if (platform::ProgramFolder().isEmpty()) return {};  // unknown: not the working folder
+    if (UserBackgroundFolder().isEmpty()) return {};  // QDir would take the working folder
     const QDir folder(UserBackgroundFolder());
     QStringList files = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     // A link may lead to a pipe or a device, and a file may not be readable.

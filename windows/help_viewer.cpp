@@ -87,9 +87,8 @@ frmHelp::frmHelp() : QWidget(nullptr, Qt::Window) {
 }
 
 void frmHelp::ShowTopic(int topic) {
-    const QString folder = platform::ProgramFolder(), beside = folder + QStringLiteral("ovd3.html");
-    const std::optional<QByteArray> page =
-        folder.isEmpty() ? std::nullopt : platform::ReadRegularFile(beside, MaxHelpFileSize);  // not the working folder
+    const QString beside = platform::BesideProgram(QStringLiteral("ovd3.html"));
+    const std::optional<QByteArray> page = platform::ReadRegularFile(beside, MaxHelpFileSize);
     QUrl url = page ? QUrl::fromLocalFile(beside) : QUrl(EmbeddedHelp);
     url.setFragment(QStringLiteral("topic%1").arg(topic));
     txtHelp->ShowPage(url, page.value_or(QByteArray()));
